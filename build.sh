@@ -1,0 +1,35 @@
+#!/bin/sh
+# Builds Tezzle! and runs it or its tests, installing missing Debian packages first.
+#   ./build.sh test    build everything and run every test
+#   ./build.sh run     build everything and start the game
+# TEZZLE_WERROR=1 turns compiler warnings into errors (CI sets it).
+set -eu
+cd "$(dirname "$0")"
+
+packages="cmake g++ make pkgconf qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing:$missing"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+fi
+
+werror=OFF
+[ "${TEZZLE_WERROR:-0}" = 1 ] && werror=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEZZLE_WERROR=$werror
+cmake --build build -j2
+
+case "${1:-test}" in
+test) ctest --test-dir build --output-on-failure -j2 ;;
+run) exec build/bin/tezzle ;;
+*)
+    echo "usage: ./build.sh test|run" >&2
+    exit 2
+    ;;
+esac

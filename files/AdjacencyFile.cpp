@@ -1,0 +1,102 @@
+#include "AdjacencyFile.h"
+
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+namespace tezzle {
+namespace {
+
+constexpr int kValues = 600;
+
+bool isSeparator(char c) {
+    return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
+AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {AdjacencyStatus::Missing, 0};
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+
+    AdjacencyReadResult result{AdjacencyStatus::Short, 0};
+    std::size_t pos = 0;
+    while (result.valuesRead < kValues) {
+        while (pos < text.size() && isSeparator(text[pos]))
+            ++pos;
+        if (pos >= text.size())
+            return result;
+        std::size_t end = pos;
+        while (end < text.size() && !isSeparator(text[end]))
+            ++end;
+
+        const char* first = text.data() + pos;
+        const char* last = text.data() + end;
+        if (*first == '+')
+            ++first;
+        long value = 0;
+        const auto [stop, error] = std::from_chars(first, last, value);
+        if (error == std::errc::result_out_of_range ||
+            (error == std::errc{} && stop == last &&
+             (value < std::numeric_limits<std::int16_t>::min() ||
+              value > std::numeric_limits<std::int16_t>::max()))) {
+            result.status = AdjacencyStatus::OutOfRange;
+            return result;
+        }
+        if (error != std::errc{} || stop != last) {
+            result.status = AdjacencyStatus::NotANumber;
+            return result;
+        }
+        // The path search follows these numbers to rows of the table, so anything that is not
+        // a hexagon would send it off the board.
+        if (value < 0 || value > 100) {
+            result.status = AdjacencyStatus::NotOnBoard;
+            return result;
+        }
+        connarray[result.valuesRead / 6][result.valuesRead % 6] = static_cast<std::int16_t>(value);
+        ++result.valuesRead;
+        pos = end;
+    }
+    result.status = AdjacencyStatus::Complete;
+    return result;
+}
+
+std::string formatConnArray(const ConnArray& connarray) {
+    std::string text;
+    for (int row = 0; row < 100; ++row) {
+        for (int k = 0; k < 6; ++k) {
+            if (k > 0)
+                text += ',';
+            text += std::to_string(connarray[row][k]);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string describe(const AdjacencyReadResult& result) {
+    const std::string where = " (after " + std::to_string(result.valuesRead) + " of 600 numbers)";
+    switch (result.status) {
+    case AdjacencyStatus::Complete:
+        return "The board adjacency file was read in full.";
+    case AdjacencyStatus::Missing:
+        return "The board adjacency file connarray.dat cannot be opened.";
+    case AdjacencyStatus::Short:
+        return "The board adjacency file connarray.dat ends too soon" + where + ".";
+    case AdjacencyStatus::NotANumber:
+        return "The board adjacency file connarray.dat holds something that is not a number" +
+               where + ".";
+    case AdjacencyStatus::OutOfRange:
+        return "The board adjacency file connarray.dat holds a number that is far too large" +
+               where + ".";
+    case AdjacencyStatus::NotOnBoard:
+        return "The board adjacency file connarray.dat names a hexagon that is not on the board" +
+               where + ".";
+    }
+    return {};
+}
+
+} // namespace tezzle
