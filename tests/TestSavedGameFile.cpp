@@ -1,0 +1,250 @@
+// lastgame.inf: the exact format, round trips, damaged files and safe saving.
+
+#include "files/SavedGameFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+using tezzle::SavedGame;
+using tezzle::SavedGameStatus;
+
+Q_DECLARE_METATYPE(tezzle::SavedGameStatus)
+
+namespace {
+
+const QString kGolden = TEZZLE_SOURCE_DIR "/tests/data/lastgame-golden.inf";
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+SavedGame goldenGame() {
+    SavedGame g;
+    for (auto [n, owner] : {std::pair{1, 1},
+                            {2, 2},
+                            {3, 3},
+                            {17, 1},
+                            {33, 2},
+                            {50, 3},
+                            {100, 1},
+                            {64, 2},
+                            {91, 3},
+                            {45, 1}})
+        g.board[n] = static_cast<std::int16_t>(owner);
+    g.numPlayers = 3;
+    g.computerLevel = 0;
+    g.turnCounter = 17;
+    g.targetScore = 5000;
+    g.scores = {std::int16_t{1250}, std::int16_t{980}, std::nullopt, std::nullopt};
+    g.timeAllowed = 600;
+    g.clocks = {512, 433, 600, 2000};
+    g.soundOn = 1;
+    return g;
+}
+
+SavedGame randomGame(std::mt19937& random) {
+    auto any16 = [&] {
+        return static_cast<std::int16_t>(random() % 65536 - 32768);
+    };
+    SavedGame g;
+    for (int i = 1; i <= 100; ++i)
+        g.board[i] = static_cast<std::int16_t>(random() % 5);
+    g.numPlayers = static_cast<std::int16_t>(random() % 4 + 1);
+    g.computerLevel = g.numPlayers == 2 ? static_cast<std::int16_t>(random() % 4) : 0;
+    g.turnCounter = any16();
+    g.targetScore = any16();
+    for (auto& s : g.scores)
+        s = random() % 4 == 0 ? std::nullopt : std::optional<std::int16_t>(any16());
+    g.timeAllowed = any16();
+    for (auto& c : g.clocks)
+        c = any16();
+    g.soundOn = any16();
+    return g;
+}
+
+// The golden file's lines, to damage one at a time.
+QList<QByteArray> goldenLines() {
+    QList<QByteArray> lines = readBytes(kGolden).split('\n');
+    lines.removeLast(); // after the last line end
+    for (auto& l : lines)
+        l.chop(1); // the CR
+    return lines;
+}
+
+QByteArray joined(const QList<QByteArray>& lines) {
+    return lines.join("\r\n") + "\r\n";
+}
+
+} // namespace
+
+class TestSavedGameFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString& name = "lastgame.inf") const { return dir.filePath(name); }
+
+private slots:
+    void writesTheExactBytes() {
+        const std::string bytes = tezzle::formatSavedGame(goldenGame());
+        QCOMPARE(QByteArray::fromStdString(bytes), readBytes(kGolden));
+        QVERIFY(tezzle::writeSavedGame(path().toStdString(), goldenGame()).ok);
+        QCOMPARE(readBytes(path()), readBytes(kGolden));
+    }
+
+    void readsTheGoldenFile() {
+        const auto read = tezzle::readSavedGame(kGolden.toStdString());
+        QCOMPARE(read.status, SavedGameStatus::Ok);
+        QVERIFY(read.game == goldenGame());
+    }
+
+    void roundTripsManyRandomGames() {
+        std::mt19937 random(3202);
+        for (int round = 0; round < 2000; ++round) {
+            const SavedGame g = randomGame(random);
+            const auto read = tezzle::parseSavedGame(tezzle::formatSavedGame(g));
+            QCOMPARE(read.status, SavedGameStatus::Ok);
+            QVERIFY(read.game == g);
+        }
+    }
+
+    void emptyScoreBoxesReadBackAsZero() {
+        tezzle::Settings settings;
+        settings.savedScores = {7, 7, 7, 7, 7};
+        QVERIFY(tezzle::restoreSavedGame(kGolden.toStdString(), settings).game);
+        QCOMPARE(settings.savedScores, (std::array<std::int16_t, 5>{7, 1250, 980, 0, 0}));
+        QCOMPARE(settings.savedClocks, (std::array<std::int16_t, 5>{0, 512, 433, 600, 2000}));
+        QCOMPARE(settings.numPlayers, std::int16_t{3});
+        QCOMPARE(settings.savedTurnCounter, std::int16_t{17});
+        QCOMPARE(settings.board[33], std::int16_t{2});
+        QCOMPARE(settings.timeAllowed, std::int16_t{600});
+        QCOMPARE(settings.soundOn, std::int16_t{1});
+    }
+
+    void otherLineEndsAndBlanksStillRead_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QList<QByteArray> lines = goldenLines();
+        QTest::newRow("LF line ends") << lines.join("\n") + "\n";
+        QTest::newRow("no last line end") << lines.join("\r\n");
+        QTest::newRow("blank lines after the last") << joined(lines) + "\r\n\r\n";
+        QList<QByteArray> spaced = lines;
+        spaced[200] = "  3  ";
+        QTest::newRow("blanks around a number") << joined(spaced);
+        QList<QByteArray> words = lines;
+        words[0] = "hexagon one";
+        words[2] = "\"3, as written\"";
+        QTest::newRow("hexagon lines hold anything of one field") << joined(words);
+    }
+
+    void otherLineEndsAndBlanksStillRead() {
+        QFETCH(QByteArray, bytes);
+        const auto read = tezzle::parseSavedGame(bytes.toStdString());
+        QCOMPARE(read.status, SavedGameStatus::Ok);
+        QVERIFY(read.game == goldenGame());
+    }
+
+    void damagedFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SavedGameStatus>("status");
+        QTest::addColumn<int>("line");
+        const QList<QByteArray> lines = goldenLines();
+        auto with = [&](int line, const QByteArray& value) {
+            QList<QByteArray> l = lines;
+            l[line - 1] = value;
+            return joined(l);
+        };
+        QTest::newRow("empty file") << QByteArray() << SavedGameStatus::WrongLineCount << 0;
+        QTest::newRow("213 lines")
+            << joined(lines.mid(0, 213)) << SavedGameStatus::WrongLineCount << 0;
+        QTest::newRow("215 lines")
+            << joined(lines + QList<QByteArray>{"1"}) << SavedGameStatus::WrongLineCount << 0;
+        QTest::newRow("above 32767") << with(205, "32768") << SavedGameStatus::OutOfRange << 205;
+        QTest::newRow("below -32768") << with(203, "-32769") << SavedGameStatus::OutOfRange << 203;
+        QTest::newRow("far above")
+            << with(210, "123456789012345678901234") << SavedGameStatus::OutOfRange << 210;
+        QTest::newRow("letters") << with(209, "ten") << SavedGameStatus::NotANumber << 209;
+        QTest::newRow("a fraction") << with(214, "1.5") << SavedGameStatus::NotANumber << 214;
+        QTest::newRow("two fields") << with(206, "9,8") << SavedGameStatus::NotANumber << 206;
+        QTest::newRow("two fields on a hexagon line")
+            << with(5, "3,3") << SavedGameStatus::NotAField << 5;
+        QTest::newRow("owner 5") << with(34, "5") << SavedGameStatus::BadOwner << 34;
+        QTest::newRow("owner -1") << with(2, "-1") << SavedGameStatus::BadOwner << 2;
+        QTest::newRow("no players") << with(201, "0") << SavedGameStatus::BadPlayers << 201;
+        QTest::newRow("five players") << with(201, "5") << SavedGameStatus::BadPlayers << 201;
+        QTest::newRow("level 4") << with(202, "4") << SavedGameStatus::BadLevel << 202;
+        QTest::newRow("a computer among three")
+            << with(202, "2") << SavedGameStatus::BadLevel << 202;
+    }
+
+    void damagedFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(SavedGameStatus, status);
+        QFETCH(int, line);
+        writeBytes(path("damaged.inf"), bytes);
+        tezzle::Settings settings;
+        settings.numPlayers = 4;
+        settings.board[50] = 2;
+        settings.soundOn = 1;
+        const tezzle::Settings before = settings;
+        const auto read = tezzle::restoreSavedGame(path("damaged.inf").toStdString(), settings);
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.line, line);
+        QVERIFY(!read.game);
+        QVERIFY(settings.board == before.board && settings.numPlayers == before.numPlayers &&
+                settings.soundOn == before.soundOn && settings.savedClocks == before.savedClocks);
+        QVERIFY(!tezzle::describe(read).empty());
+    }
+
+    void aMissingFileRestoresNothing() {
+        tezzle::Settings settings;
+        const auto read = tezzle::restoreSavedGame(path("none.inf").toStdString(), settings);
+        QCOMPARE(read.status, SavedGameStatus::Missing);
+        QCOMPARE(tezzle::describe(read), std::string("There is no saved game."));
+        QCOMPARE(settings.numPlayers, std::int16_t{0});
+    }
+
+    void restartingTwiceReopensTheSamePosition() {
+        QVERIFY(tezzle::writeSavedGame(path().toStdString(), goldenGame()).ok);
+        const auto first = tezzle::readSavedGame(path().toStdString());
+        const auto second = tezzle::readSavedGame(path().toStdString());
+        QVERIFY(first.game && second.game && *first.game == *second.game);
+    }
+
+    void aSaveCreatesItsFolder() {
+        const QString nested = dir.filePath("a/b/lastgame.inf");
+        QVERIFY(tezzle::writeSavedGame(nested.toStdString(), goldenGame()).ok);
+        QCOMPARE(readBytes(nested), readBytes(kGolden));
+        QVERIFY(!QFile::exists(nested + ".tmp"));
+    }
+
+    // A folder that cannot be written: the save says so and the earlier saved game stays.
+    void aFailedSaveKeepsThePreviousGame() {
+        writeBytes(path("file"), "not a folder");
+        const auto underFile =
+            tezzle::writeSavedGame(path("file/lastgame.inf").toStdString(), goldenGame());
+        QVERIFY(!underFile.ok);
+        QVERIFY(!underFile.error.empty());
+
+        QVERIFY(tezzle::writeSavedGame(path().toStdString(), goldenGame()).ok);
+        QVERIFY(QDir(dir.path()).mkdir("lastgame.inf.tmp")); // the temporary cannot be made
+        SavedGame other = goldenGame();
+        other.turnCounter = 99;
+        const auto blocked = tezzle::writeSavedGame(path().toStdString(), other);
+        QVERIFY(!blocked.ok);
+        QCOMPARE(readBytes(path()), readBytes(kGolden));
+        QVERIFY(QDir(dir.path()).rmdir("lastgame.inf.tmp"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSavedGameFile)
+#include "TestSavedGameFile.moc"
