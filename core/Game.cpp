@@ -4,6 +4,7 @@
 #include "ComputerPlayer.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tezzle {
 namespace {
@@ -322,10 +323,10 @@ bool Game::acceptsNumberClick() const {
 }
 
 void Game::bumpTurnCounter() {
-    // Near the top of 16 bits, step back by a multiple of 12: whose turn it is and the parity
+    // At the top of 16 bits, step back by a multiple of 12: whose turn it is and the parity
     // stay the same for any number of players.
-    if (state_.turnCounter >= 32767 - 12)
-        state_.turnCounter = static_cast<std::int16_t>(state_.turnCounter - 32760);
+    if (state_.turnCounter == std::numeric_limits<std::int16_t>::max())
+        state_.turnCounter = static_cast<std::int16_t>(state_.turnCounter - kTurnCounterStepBack);
     ++state_.turnCounter;
 }
 

@@ -22,6 +22,8 @@ namespace tezzle {
 class Game {
 public:
     Game(Settings& settings, RandomSource& random);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     // The three buttons. A disabled Throw Dice ignores the click.
     void throwDice();

@@ -110,7 +110,9 @@ void InvariantChecker::checkTurn() {
     const GameState& s = game_.state();
     const int n = game_.numPlayers();
     const bool turnOver = game_.timers().running(TimerRole::ChangeOfTurn);
-    const int delta = s.turnCounter - previousTurnCounter_;
+    int delta = s.turnCounter - previousTurnCounter_;
+    if (delta < -kTurnCounterStepBack / 2)
+        delta += kTurnCounterStepBack; // stepped back at the 16-bit limit
     if (!previousTurnOver_ && turnOver) {
         // A click ended the turn (+1), or a clock ran out (no change).
         const bool click = s.illegalMoveShown || delta == 1;

@@ -129,6 +129,37 @@ private slots:
         QVERIFY(t.random.throws.empty());
     }
 
+    // One generator, seeded once: throw after throw the dice go on, every face as likely.
+    void throwsDrawOnFromOneSeed() {
+        Settings settings;
+        settings.numPlayers = 1;
+        settings.connarray = gridConnArray();
+        SeededRandom random(99);
+        Game game(settings, random);
+        std::array<int, 7> faces{};
+        int repeats = 0;
+        Dice previous{};
+        for (int i = 0; i < 600; ++i) {
+            game.throwDice();
+            game.advance(1050);
+            const Dice dice = game.state().dice;
+            repeats += dice == previous;
+            previous = dice;
+            for (int d : dice)
+                ++faces[d];
+            int wrong = 1;
+            while (game.state().allowed.test(wrong))
+                ++wrong;
+            game.clickNumber(wrong); // an illegal move keeps the board empty
+            game.advance(2000);
+        }
+        QVERIFY(game.state().covered.none());
+        QCOMPARE(faces[0], 0);
+        for (int f = 1; f <= 6; ++f)
+            QVERIFY2(faces[f] > 340 && faces[f] < 460, qPrintable(QString::number(faces[f])));
+        QVERIFY(repeats < 5);
+    }
+
     void clicksThatDoNotCount_data() {
         QTest::addColumn<int>("phase");
         QTest::newRow("before the throw") << 0;

@@ -15,7 +15,7 @@ namespace {
 #ifdef NDEBUG
 constexpr int kGames = 250;
 #else
-constexpr int kGames = 25;
+constexpr int kGames = 50;
 #endif
 
 } // namespace
