@@ -7,13 +7,6 @@
 #include <limits>
 
 namespace tezzle {
-namespace {
-
-int clampInt(int v, int lo, int hi) {
-    return std::clamp(v, lo, hi);
-}
-
-} // namespace
 
 Game::Game(Settings& settings, RandomSource& random)
     : settings_(settings)
@@ -23,8 +16,8 @@ Game::Game(Settings& settings, RandomSource& random)
 
 void Game::open() {
     // Damaged settings (a restored file) are read as the nearest game that makes sense.
-    numPlayers_ = clampInt(settings_.numPlayers, 1, kMaxPlayers);
-    computerLevel_ = clampInt(settings_.computerLevel, 0, 3);
+    numPlayers_ = std::clamp<int>(settings_.numPlayers, 1, kMaxPlayers);
+    computerLevel_ = std::clamp<int>(settings_.computerLevel, 0, 3);
     timeAllowed_ = settings_.timeAllowed;
     const bool restored = settings_.restartGame == 1;
 
