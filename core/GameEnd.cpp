@@ -1,0 +1,169 @@
+// The end of a game: the path and time endings, the closing sequence, the clocks and the flashes
+// that announce it all.
+
+#include "Arithmetic.h"
+#include "Game.h"
+
+#include <span>
+#include <string>
+
+namespace tezzle {
+
+void Game::checkendofgame() {
+    pathSearch_.reset();
+    const std::span<const std::int16_t> cells(state_.coveredCells);
+    if (pathSearch_.okToCheck(cells, state_.coveredNext)) {
+        pathSearch_.findPath(settings_.connarray, cells, state_.coveredNext);
+        state_.pathReadout = pathSearch_.readout();
+    }
+
+    if (pathSearch_.pathFound) {
+        state_.gameWinner = static_cast<std::int16_t>(lastMover() + 1);
+        state_.ending = Ending::Path;
+        state_.pathCompleter = state_.gameWinner;
+        timers_.stop(TimerRole::ChangeOfTurn);
+        if (settings_.soundOn == 1) {
+            cue(Cue::Crowd);
+            settings_.soundOn = 0; // nothing more sounds in this game
+        }
+        state_.banner = texts::kGameOver;
+        timers_.start(TimerRole::PathBonus);
+        timers_.start(TimerRole::GameOverFlash);
+        return;
+    }
+
+    int inPlay = 0;
+    int last = 0;
+    for (int i = 0; i < numPlayers_; ++i)
+        if (state_.players[i].inPlay) {
+            ++inPlay;
+            last = i;
+        }
+    if (numPlayers_ > 1 && inPlay == 1) {
+        endOnTime(last + 1, kPlayers[last].winBanner, kPlayers[last].colour);
+        return;
+    }
+    if (numPlayers_ > 1 && inPlay == 0) {
+        // Nobody has time left (a restored game can start so): the highest score wins.
+        const int leader = leaderByDisplayedScore();
+        endOnTime(leader + 1, kPlayers[leader].winBanner, kPlayers[leader].colour);
+        return;
+    }
+    if (numPlayers_ == 1 && inPlay != 1) {
+        endOnTime(1, texts::kOutOfTime, colours::kLightBlue);
+        return;
+    }
+
+    for (DieBox& box : state_.diceBoxes)
+        box.enabled = false;
+    state_.throwDiceEnabled = true;
+}
+
+void Game::endOnTime(int winner, std::string_view banner, Rgb colour) {
+    state_.gameWinner = static_cast<std::int16_t>(winner);
+    state_.ending = Ending::Time;
+    state_.banner = banner;
+    state_.bannerColour = colour;
+    timers_.stop(TimerRole::ChangeOfTurn);
+    timers_.start(TimerRole::GameOverFlash);
+    if (settings_.soundOn == 1) {
+        cue(Cue::Crowd);
+        settings_.soundOn = 0;
+    }
+    if (numPlayers_ == 1 || computerLevel_ > 0)
+        events_.emplace_back(
+            events::OpenHighScores{state_.players[0].score.value_or(0), computerLevel_ != 0});
+}
+
+// The player taking part with the highest displayed score; a tie goes to the earlier player.
+int Game::leaderByDisplayedScore() const {
+    int leader = 0;
+    int best = state_.players[0].score.value_or(0);
+    for (int i = 1; i < numPlayers_; ++i) {
+        const int shown = state_.players[i].score.value_or(0);
+        if (shown > best) {
+            best = shown;
+            leader = i;
+        }
+    }
+    return leader;
+}
+
+void Game::awardPathBonus() {
+    const int completer = state_.pathCompleter;
+    std::string banner(texts::kPointsTo);
+    if (completer >= 1 && completer <= kMaxPlayers) {
+        PlayerPanel& panel = state_.players[completer - 1];
+        panel.score = saturate16(panel.score.value_or(0) + kPathBonus);
+        banner.append(kPlayers[completer - 1].name);
+        state_.pathBonusGiven = true;
+    }
+    state_.banner = banner;
+    timers_.stop(TimerRole::PathBonus);
+    timers_.start(TimerRole::FinalWinner);
+}
+
+void Game::nameFinalWinner() {
+    const int winner = leaderByDisplayedScore();
+    state_.gameWinner = static_cast<std::int16_t>(winner + 1);
+    state_.bannerColour = kPlayers[winner].colour;
+    state_.banner = kPlayers[winner].winBanner;
+    if (numPlayers_ == 1 || computerLevel_ >= 1)
+        events_.emplace_back(
+            events::OpenHighScores{state_.players[0].score.value_or(0), computerLevel_ != 0});
+    timers_.stop(TimerRole::FinalWinner);
+}
+
+void Game::clockTick() {
+    if (state_.gameWinner >= 1) {
+        timers_.stop(TimerRole::Clock);
+        return;
+    }
+    PlayerPanel& panel = state_.players[playerToMove()];
+    panel.clock = saturate16(panel.clock - 1);
+    // Out at 0 or below: a clock restored below 0 must not count down for ever.
+    if (panel.clock > 0)
+        return;
+    panel.inPlay = false;
+    cue(Cue::Gong);
+    timers_.stop(TimerRole::Clock);
+    timers_.start(TimerRole::ChangeOfTurn);
+}
+
+void Game::flashBonus(bool isDouble) {
+    const bool odd = ++state_.bonusFlashCount % 2 == 1;
+    state_.logoColour = odd ? colours::kYellow : colours::kRed;
+    if (isDouble)
+        state_.logoText = odd ? texts::kDouble : texts::kTezzle;
+    if (state_.bonusFlashCount >= 10) {
+        state_.bonusFlashCount = 0;
+        timers_.stop(isDouble ? TimerRole::DoubleFlash : TimerRole::TezzleFlash);
+    }
+}
+
+void Game::flashCounter() {
+    const bool odd = ++state_.counterFlashCount % 2 == 1;
+    state_.flashCounterShown = odd;
+    if (state_.counterFlashCount >= 10) {
+        state_.counterFlashCount = 0;
+        timers_.stop(TimerRole::CounterFlash);
+    }
+}
+
+// Runs until the board closes; its count keeps its parity and stays above 15 rather than pass
+// the 16-bit limit after two hours or so.
+void Game::flashGameOver() {
+    int count = state_.gameOverFlashCount + 1;
+    if (count > 30000)
+        count -= 20000;
+    state_.gameOverFlashCount = static_cast<std::int16_t>(count);
+    if (count % 2 == 1) {
+        state_.bannerColour = colours::kWhite;
+        if (count > 15)
+            settings_.soundOn = 0;
+    } else if (state_.gameWinner >= 1 && state_.gameWinner <= kMaxPlayers) {
+        state_.bannerColour = kPlayers[state_.gameWinner - 1].colour;
+    }
+}
+
+} // namespace tezzle

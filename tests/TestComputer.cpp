@@ -1,0 +1,176 @@
+// The computer opponent: its choices, and its turn played through the same calls as a human's.
+
+#include "GameHarness.h"
+#include "core/ComputerPlayer.h"
+
+#include <QTest>
+
+#include <map>
+
+using namespace harness;
+
+Q_DECLARE_METATYPE(tezzle::NumberSet)
+
+namespace {
+
+NumberSet setOf(std::initializer_list<int> numbers) {
+    NumberSet s;
+    for (int n : numbers)
+        s.set(n);
+    return s;
+}
+
+} // namespace
+
+class TestComputer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void greedyTakesTheHighestValue_data() {
+        QTest::addColumn<NumberSet>("candidates");
+        QTest::addColumn<NumberSet>("covered");
+        QTest::addColumn<int>("choice");
+        // 70 with a triangle is worth 300, less than 95's 500.
+        QTest::newRow("500 beats a triangle on 70") << setOf({70, 95}) << setOf({69, 77}) << 95;
+        // 29 on a prime with a triangle: 50 + 200 beats 60's 100.
+        QTest::newRow("a double on 29 beats 60") << setOf({29, 60}) << setOf({22, 30}) << 29;
+        QTest::newRow("equal values: the lowest number")
+            << setOf({91, 95, 100}) << NumberSet{} << 91;
+        QTest::newRow("a single candidate") << setOf({3}) << NumberSet{} << 3;
+        QTest::newRow("no candidate") << NumberSet{} << NumberSet{} << 0;
+    }
+
+    void greedyTakesTheHighestValue() {
+        QFETCH(NumberSet, candidates);
+        QFETCH(NumberSet, covered);
+        QFETCH(int, choice);
+        QCOMPARE(greedyChoice(candidates, covered), choice);
+        ScriptedRandom random;
+        QCOMPARE(chooseNumber(3, candidates, covered, random), choice);
+    }
+
+    void randomDrawsUntilACandidate() {
+        ScriptedRandom random;
+        random.numbers = {95, 2, 100, 40, 7};
+        QCOMPARE(chooseNumber(1, setOf({7, 40}), NumberSet{}, random), 40);
+        QCOMPARE(random.numbers, (std::deque<int>{7}));
+        QCOMPARE(randomChoice(NumberSet{}, random), 0);
+    }
+
+    // Every candidate equally likely, a 10-point one as much as a 500-point one.
+    void randomGivesEveryCandidateAnEqualChance() {
+        SeededRandom random(7);
+        const NumberSet candidates = setOf({1, 14, 50, 99});
+        std::map<int, int> counts;
+        for (int i = 0; i < 8000; ++i)
+            ++counts[chooseNumber(1, candidates, NumberSet{}, random)];
+        QCOMPARE(counts.size(), std::size_t(4));
+        for (const auto& [n, count] : counts)
+            QVERIFY2(count > 1800 && count < 2200, qPrintable(QString::number(n)));
+    }
+
+    void levelTwoDrawsItsStrategyForEveryMove() {
+        ScriptedRandom random;
+        random.strategies = {1, 3, 1};
+        random.numbers = {10, 10};
+        const NumberSet candidates = setOf({10, 95});
+        QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 10);
+        QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 95);
+        QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 10);
+        QVERIFY(random.strategies.empty());
+        QVERIFY(random.numbers.empty());
+    }
+
+    void theComputerPlaysRedsTurn_data() {
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<int>("clock");
+        QTest::newRow("sound on") << 1 << 0;
+        QTest::newRow("sound off, clocks on") << 0 << 20;
+    }
+
+    void theComputerPlaysRedsTurn() {
+        QFETCH(int, sound);
+        QFETCH(int, clock);
+        Table t({.players = 2, .computerLevel = 3, .clock = clock, .sound = sound});
+        Game& game = t.open();
+        t.throwAndReveal(diceMaking(10));
+        game.clickNumber(10);
+        t.events();
+        const Dice redsDice{2, 3, 4, 6};
+        t.random.throws.push_back(redsDice);
+        game.advance(2000);
+        // The change of turn throws for Red at once.
+        const GameState& s = game.state();
+        QCOMPARE(s.banner, std::string("Red to Play"));
+        QCOMPARE(s.dice, redsDice);
+        QVERIFY(!s.throwDiceEnabled);
+        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::CupDice} : std::vector<Cue>{});
+        game.advance(t.revealTime() + 999);
+        QCOMPARE(int(s.turnCounter), 0);
+        QVERIFY(game.acceptsNumberClick());
+        game.advance(1);
+        NumberSet candidates = reachableNumbers(redsDice);
+        candidates.reset(10);
+        const int expected = greedyChoice(candidates, setOf({10}));
+        QVERIFY(expected > 0);
+        QCOMPARE(int(t.settings.board[expected]), 2);
+        QCOMPARE(int(s.turnCounter), 1);
+        QVERIFY(!s.illegalMoveShown);
+        // The move timer and the clock start together; the computer moves first.
+        QCOMPARE(int(s.players[1].clock), clock != 0 ? clock : 2000);
+        QVERIFY(!game.timers().running(TimerRole::ComputerMove));
+        game.advance(2000);
+        QCOMPARE(s.banner, std::string("Blue to Play"));
+        QVERIFY(s.throwDiceEnabled);
+        QVERIFY(!game.timers().running(TimerRole::DiceReveal));
+    }
+
+    // While the computer waits, a human click counts as Red's move; the computer's own click
+    // that follows is ignored, even when the human took its only candidate.
+    void aHumanClickDuringTheComputersWaitCountsForRed() {
+        Table t({.players = 2, .computerLevel = 1, .sound = 0});
+        Game& game = t.restore({.owners = {{1, 1}, {2, 1}, {3, 2}}, .turnCounter = 0});
+        t.random.throws.push_back({1, 1, 1, 1}); // makes 1 to 4: only 4 is free
+        game.advance(1);
+        QCOMPARE(game.state().banner, std::string("Red to Play"));
+        game.advance(1050);
+        QVERIFY(game.timers().running(TimerRole::ComputerMove));
+        game.clickNumber(4);
+        QCOMPARE(int(t.settings.board[4]), 2);
+        QCOMPARE(int(game.state().turnCounter), 1);
+        game.advance(1000);
+        QVERIFY(!game.timers().running(TimerRole::ComputerMove));
+        QCOMPARE(int(game.state().turnCounter), 1);
+        QCOMPARE(int(game.state().coveredNext), 5);
+        game.advance(1000);
+        QCOMPARE(game.state().banner, std::string("Blue to Play"));
+    }
+
+    void aRestoredGameWithTheComputerNextThrowsAtOnce() {
+        Table t({.players = 2, .computerLevel = 2, .clock = 30, .sound = 1});
+        Game& game = t.restore({.owners = {{50, 1}}, .turnCounter = 0, .scores = {100, 0, 0, 0}});
+        QVERIFY(t.events().empty());
+        game.advance(1);
+        QCOMPARE(game.state().banner, std::string("Red to Play"));
+        QCOMPARE(t.cues(), std::vector<Cue>{Cue::CupDice});
+        QVERIFY(game.timers().running(TimerRole::DiceReveal));
+        game.advance(2250 + 1000);
+        QCOMPARE(int(game.state().turnCounter), 1);
+        QCOMPARE(int(game.state().coveredNext), 3);
+        QVERIFY(!game.state().illegalMoveShown);
+    }
+
+    // A human's own turn in a game against the computer is never played for them.
+    void theComputerLeavesBluesTurnAlone() {
+        Table t({.players = 2, .computerLevel = 3, .sound = 0});
+        Game& game = t.open();
+        t.throwAndReveal(diceMaking(10));
+        game.advance(60000);
+        QCOMPARE(int(game.state().turnCounter), -1);
+        QVERIFY(game.acceptsNumberClick());
+        QVERIFY(!game.timers().anyRunning());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestComputer)
+#include "TestComputer.moc"
