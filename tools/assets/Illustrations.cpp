@@ -93,7 +93,9 @@ std::vector<QPointF> endTargets() {
 std::vector<RulesPicture> rulesPictureTable() {
     return {
         {"images/start.jpg", {189, 235}, 0.85, {40, 41}, {}, {{40, 1}, {32, 2}, {49, 3}}, {}},
-        {"images/board.jpg", {399, 248}, 0.5, {1, 100}, {}, {}, {}},
+        // Smaller and to the bottom right, clear of the zone table that rules page 3 writes
+        // over the picture's top left.
+        {"images/board.jpg", {399, 248}, 0.46, {1, 100}, {{216, 135}}, {}, {}},
         {"images/tezzle.jpg",
          {166, 188},
          1.0,
@@ -140,7 +142,12 @@ QImage renderRulesPicture(const BoardArt& art, const RulesPicture& spec) {
                     static_cast<int>(std::lround(topLeft.y())),
                     static_cast<int>(std::lround(spec.size.width() / spec.scale)),
                     static_cast<int>(std::lround(spec.size.height() / spec.scale)));
-    const QImage piece = scene.copy(cut.intersected(scene.rect()));
+    // Beyond the board window's edge the picture goes on in its background colour.
+    QImage piece(cut.size(), QImage::Format_RGB32);
+    piece.fill(toQColor(colours::kBoardBackground));
+    QPainter p(&piece);
+    p.drawImage(QPoint(0, 0), scene, cut);
+    p.end();
     if (piece.size() == spec.size)
         return piece;
     return piece.scaled(spec.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
