@@ -65,7 +65,7 @@ inline constexpr std::array<Zone, 7> kZones{{
     {1, 15, "co", 10, Cue::Click1, "Orange", {255, 140, 26}, 6},
     {16, 28, "cy", 20, Cue::Click, "Turquoise", {38, 200, 200}, 5},
     {29, 45, "ye", 50, Cue::Space, "Yellow", {250, 220, 40}, 4},
-    {46, 64, "bl", 100, Cue::Key, "Blue", {60, 110, 235}, 3},
+    {46, 64, "bl", 100, Cue::Key, "Blue", {40, 80, 215}, 3},
     {65, 79, "gr", 200, Cue::Boom, "Green", {60, 185, 75}, 2},
     {80, 90, "ma", 300, Cue::SubPing, "Purple", {165, 80, 200}, 1},
     {91, 100, "re", 500, Cue::Laser3, "Red", {225, 45, 45}, 0},

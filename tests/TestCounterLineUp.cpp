@@ -1,0 +1,145 @@
+// Counters lie on the board without a seam. A BMP has no transparency, so each counter picture
+// carries the hexagon around its disc; laid on the board at its place, its edge must be the very
+// pixels of the board beneath, on all 100 hexagons. Writes build/board-with-counters.png.
+
+#include "core/Geometry.h"
+#include "core/Tables.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+const QString kData = QStringLiteral(TEZZLE_BIN_DIR "/data/");
+constexpr int kSize = 32;
+// Largest difference allowed in any colour channel. The files are lossless and the board is
+// drawn to the same pixel rule, so the difference found is 0; a little room is left for a
+// future change of anti-aliasing.
+constexpr int kTolerance = 2;
+
+QString str(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The board window's rule: a counter's twips position divided by 15, rounded to the nearest
+// pixel.
+QPoint counterPixel(int n) {
+    const tezzle::geometry::Point p = tezzle::geometry::counterPosition(n);
+    return {static_cast<int>(std::lround(p.x / 15.0)), static_cast<int>(std::lround(p.y / 15.0))};
+}
+
+QImage counterFor(int n, std::string_view who) {
+    const QString file = QStringLiteral("counters/%1%2%3.bmp")
+                             .arg(str(tezzle::zoneOf(n).code), str(who))
+                             .arg(tezzle::isPrime(n) ? 2 : 1);
+    return QImage(kData + file).convertToFormat(QImage::Format_RGB32);
+}
+
+int channelDifference(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// The outermost ring of a counter picture.
+bool onEdge(int x, int y) {
+    return x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
+}
+
+} // namespace
+
+class TestCounterLineUp : public QObject {
+    Q_OBJECT
+
+    QImage board;
+
+private slots:
+    void initTestCase() {
+        board = QImage(kData + "Images/tezzle3.bmp").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!board.isNull());
+    }
+
+    void countersMatchTheBoardAtTheirEdge_data() {
+        QTest::addColumn<QString>("who");
+        for (const tezzle::Player& player : tezzle::kPlayers)
+            QTest::newRow(player.name.data()) << str(player.counterCode);
+        QTest::newRow("white flash") << QStringLiteral("wh");
+    }
+
+    void countersMatchTheBoardAtTheirEdge() {
+        QFETCH(QString, who);
+        // A counter on every hexagon at once, as at the end of a long game.
+        QImage covered = board;
+        QPainter p(&covered);
+        for (int n = tezzle::kFirstNumber; n <= tezzle::kLastNumber; ++n) {
+            const QImage counter = counterFor(n, who.toStdString());
+            QCOMPARE(counter.size(), QSize(kSize, kSize));
+            p.drawImage(counterPixel(n), counter);
+        }
+        p.end();
+        int worst = 0;
+        for (int n = tezzle::kFirstNumber; n <= tezzle::kLastNumber; ++n) {
+            const QPoint at = counterPixel(n);
+            for (int y = 0; y < kSize; ++y)
+                for (int x = 0; x < kSize; ++x) {
+                    if (!onEdge(x, y))
+                        continue;
+                    const int d = channelDifference(covered.pixel(at.x() + x, at.y() + y),
+                                                    board.pixel(at.x() + x, at.y() + y));
+                    worst = std::max(worst, d);
+                    if (d > kTolerance)
+                        QFAIL(qPrintable(QStringLiteral("hexagon %1: counter pixel (%2, %3) "
+                                                        "differs from the board by %4")
+                                             .arg(n)
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(d)));
+                }
+        }
+        qInfo("largest difference at the counters' edges: %d", worst);
+    }
+
+    void countersSitCentredOnTheirHexagons() {
+        for (int n = tezzle::kFirstNumber; n <= tezzle::kLastNumber; ++n) {
+            const QImage counter = counterFor(n, "re");
+            const QPoint at = counterPixel(n);
+            // The disc: whatever the counter changes on the board.
+            double sumX = 0, sumY = 0;
+            int count = 0;
+            for (int y = 0; y < kSize; ++y)
+                for (int x = 0; x < kSize; ++x)
+                    if (channelDifference(counter.pixel(x, y),
+                                          board.pixel(at.x() + x, at.y() + y)) > 60) {
+                        sumX += x + 0.5;
+                        sumY += y + 0.5;
+                        ++count;
+                    }
+            QVERIFY(count > 250);
+            const tezzle::geometry::Point centre = tezzle::geometry::hexagonCentre(n);
+            const double dx = at.x() + sumX / count - centre.x / 15.0;
+            const double dy = at.y() + sumY / count - centre.y / 15.0;
+            // Rounding to whole pixels moves a counter by up to half a pixel each way, and
+            // hexagon 100's counter stands one pixel right of the rule.
+            QVERIFY2(std::hypot(dx, dy) < 1.6,
+                     qPrintable(QStringLiteral("hexagon %1 is off by (%2, %3)")
+                                    .arg(n)
+                                    .arg(dx, 0, 'f', 2)
+                                    .arg(dy, 0, 'f', 2)));
+        }
+    }
+
+    void picture() {
+        // Every player's counters and a white flash, scattered over the whole board.
+        QImage covered = board;
+        QPainter p(&covered);
+        const std::array<std::string_view, 5> who{"bl", "re", "gr", "ye", "wh"};
+        for (int n = tezzle::kFirstNumber; n <= tezzle::kLastNumber; ++n)
+            p.drawImage(counterPixel(n), counterFor(n, who[static_cast<std::size_t>(n % 5)]));
+        p.end();
+        QVERIFY(covered.save(TEZZLE_BIN_DIR "/../board-with-counters.png"));
+    }
+};
+
+QTEST_MAIN(TestCounterLineUp)
+#include "TestCounterLineUp.moc"

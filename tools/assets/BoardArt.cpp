@@ -1,0 +1,138 @@
+#include "BoardArt.h"
+
+#include "Art.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+
+#include <cmath>
+
+namespace tezzle::art {
+
+namespace {
+
+// Where a tile sprite holds the top left of its counter picture, and the sprite's size: room
+// for the whole hexagon around it.
+constexpr QPoint kSpriteCounterOrigin{12, 16};
+constexpr QSize kSpriteSize{64, 70};
+
+// The zone balls' square pictures stand at the left of the window on plain background.
+constexpr QRect kBallColumn(90 / 15, 120 / 15, 840 / 15, 7 * 840 / 15);
+
+QImage tileSprite(const Zone& zone, bool prime) {
+    QImage sprite(kSpriteSize, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter p(&sprite);
+    drawTile(p, QPointF(kSpriteCounterOrigin) + centreInCounter(), kBoardSide, zone, prime);
+    return sprite;
+}
+
+// A soft shadow of the whole board, falling down and to the right. It lies under the tiles and
+// shows only around them: no counter reaches that far.
+QImage boardShadow() {
+    constexpr int kShrink = 4; // blurred by scaling down and up again
+    QImage shadow(kBoardWidth / kShrink, kBoardHeight / kShrink,
+                  QImage::Format_ARGB32_Premultiplied);
+    shadow.fill(Qt::transparent);
+    QPainter p(&shadow);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(1.0 / kShrink, 1.0 / kShrink);
+    p.translate(2.0, 3.5);
+    // Filled as one path with the winding rule, so overlaps are not darkened twice.
+    QPainterPath board;
+    board.setFillRule(Qt::WindingFill);
+    for (int n = kFirstNumber; n <= kLastNumber; ++n)
+        board.addPath(hexagonPath(drawnCentre(n), kBoardSide + 1.0));
+    p.fillPath(board, QColor(0, 0, 40, 110));
+    p.end();
+    return shadow.scaled(kBoardWidth, kBoardHeight, Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+}
+
+} // namespace
+
+QPoint counterPixel(int n) {
+    const geometry::Point p = geometry::counterPosition(n);
+    return {static_cast<int>(std::lround(p.x / 15.0)), static_cast<int>(std::lround(p.y / 15.0))};
+}
+
+QPointF centreInCounter() {
+    const geometry::Point centre = geometry::hexagonCentre(1);
+    const geometry::Point counter = geometry::counterPosition(1);
+    return {(centre.x - counter.x) / 15.0, (centre.y - counter.y) / 15.0};
+}
+
+QPointF drawnCentre(int n) {
+    return QPointF(counterPixel(n)) + centreInCounter();
+}
+
+QColor playerColour(int player) {
+    return toQColor(kPlayers[static_cast<std::size_t>(player - 1)].colour);
+}
+
+BoardArt::BoardArt() {
+    for (std::size_t z = 0; z < kZones.size(); ++z)
+        for (const bool prime : {false, true})
+            tiles[z][prime ? 1 : 0] = tileSprite(kZones[z], prime);
+}
+
+const QImage& BoardArt::tile(const Zone& zone, bool prime) const {
+    std::size_t z = 0;
+    while (z + 1 < kZones.size() && kZones[z].code != zone.code)
+        ++z;
+    return tiles[z][prime ? 1 : 0];
+}
+
+QImage BoardArt::board() const {
+    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    board.fill(toQColor(colours::kBoardBackground));
+    QPainter p(&board);
+    // The shadow's blur would reach the balls' squares, which must lie on plain background.
+    p.setClipRegion(QRegion(board.rect()).subtracted(kBallColumn));
+    p.drawImage(0, 0, boardShadow());
+    p.setClipping(false);
+    for (int n = kFirstNumber; n <= kLastNumber; ++n)
+        p.drawImage(counterPixel(n) - kSpriteCounterOrigin, tile(zoneOf(n), isPrime(n)));
+    return board;
+}
+
+QImage BoardArt::counter(const Zone& zone, bool prime, const QColor& colour) const {
+    QImage counter(kCounterSize, kCounterSize, QImage::Format_RGB32);
+    counter.fill(toQColor(colours::kBoardBackground));
+    QPainter p(&counter);
+    p.drawImage(-kSpriteCounterOrigin, tile(zone, prime));
+    drawCounter(p, centreInCounter(), kCounterRadius * kBoardSide, colour);
+    return counter;
+}
+
+QImage BoardArt::scene(const Owners& owners, const std::vector<int>& outline) const {
+    QImage scene = board();
+    QPainter p(&scene);
+    if (!outline.empty()) {
+        QPolygonF shape;
+        for (const int n : outline)
+            shape << drawnCentre(n);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(255, 255, 255, 230), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(shape);
+    }
+    p.setRenderHint(QPainter::TextAntialiasing);
+    // The number labels' Arial 15.75 pt bold, at 96 dots per inch.
+    p.setFont(boldFont(21));
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
+        const int owner = owners[static_cast<std::size_t>(n)];
+        if (owner >= 1 && owner <= kMaxPlayers) {
+            p.drawImage(counterPixel(n), counter(zoneOf(n), isPrime(n), playerColour(owner)));
+            continue;
+        }
+        const QPointF centre = drawnCentre(n);
+        p.setPen(toQColor(numberColour(n)));
+        p.drawText(QRectF(centre.x() - 30, centre.y() - 16, 60, 32), Qt::AlignCenter,
+                   QString::number(n));
+    }
+    return scene;
+}
+
+} // namespace tezzle::art

@@ -1,0 +1,57 @@
+#include "Pictures.h"
+
+#include "Art.h"
+#include "BoardArt.h"
+#include "Illustrations.h"
+
+#include <QPainter>
+
+namespace tezzle::art {
+
+namespace {
+
+QImage ballImage(const Zone& zone) {
+    constexpr int kSize = 56; // 840 twips
+    QImage ball(kSize, kSize, QImage::Format_RGB32);
+    ball.fill(toQColor(colours::kBoardBackground));
+    QPainter p(&ball);
+    drawBall(p, QPointF(kSize / 2.0, kSize / 2.0), kSize / 2.0 - 1.0, toQColor(zone.colour));
+    return ball;
+}
+
+QString counterPath(const Zone& zone, std::string_view player, bool prime) {
+    return QStringLiteral("counters/%1%2%3.bmp")
+        .arg(QString::fromLatin1(zone.code.data(), static_cast<qsizetype>(zone.code.size())),
+             QString::fromLatin1(player.data(), static_cast<qsizetype>(player.size())),
+             prime ? QStringLiteral("2") : QStringLiteral("1"));
+}
+
+} // namespace
+
+std::vector<Picture> allPictures() {
+    const BoardArt art;
+    std::vector<Picture> pictures;
+    pictures.push_back({QStringLiteral("Images/tezzle3.bmp"), art.board()});
+    for (const Zone& zone : kZones)
+        for (const bool prime : {false, true}) {
+            for (int player = 1; player <= kMaxPlayers; ++player)
+                pictures.push_back(
+                    {counterPath(zone, kPlayers[static_cast<std::size_t>(player - 1)].counterCode,
+                                 prime),
+                     art.counter(zone, prime, playerColour(player))});
+            pictures.push_back(
+                {counterPath(zone, "wh", prime), art.counter(zone, prime, Qt::white)});
+        }
+    for (const Zone& zone : kZones)
+        pictures.push_back({QStringLiteral("Balls/%1ball.bmp")
+                                .arg(QString::fromLatin1(zone.code.data(),
+                                                         static_cast<qsizetype>(zone.code.size()))),
+                            ballImage(zone)});
+    pictures.push_back({QStringLiteral("Images/tezzlemd.bmp"), titleImage()});
+    pictures.push_back({QStringLiteral("Images/logo2.jpg"), logoImage()});
+    for (Picture& rules : rulesPictures(art))
+        pictures.push_back(std::move(rules));
+    return pictures;
+}
+
+} // namespace tezzle::art
