@@ -1,25 +1,14 @@
 // tezzle-sim as a developer runs it.
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
+#include "ToolRun.h"
+
 namespace {
 
-const QString kTool = TEZZLE_BIN_DIR "/tezzle-sim";
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList& args) {
-    QProcess p;
-    p.start(kTool, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+ToolRun run(const QStringList& args) {
+    return runTool("tezzle-sim", args);
 }
 
 // The summary without the speed, which differs from run to run.
@@ -34,7 +23,7 @@ class TestSimTool : public QObject {
 
 private slots:
     void printsOneSummaryLine() {
-        const Run r = run({"--games", "40", "--players", "3", "--clock", "20", "--seed", "5"});
+        const ToolRun r = run({"--games", "40", "--players", "3", "--clock", "20", "--seed", "5"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.err.isEmpty());
         const QRegularExpression line(
@@ -44,12 +33,13 @@ private slots:
         QVERIFY2(m.hasMatch(), qPrintable(r.out));
         QCOMPARE(m.captured(1).toInt() + m.captured(2).toInt(), 40);
         // One seed, one result.
-        const Run again = run({"--seed", "5", "--clock", "20", "--players", "3", "--games", "40"});
+        const ToolRun again =
+            run({"--seed", "5", "--clock", "20", "--players", "3", "--games", "40"});
         QCOMPARE(withoutSpeed(again.out), withoutSpeed(r.out));
     }
 
     void bluePlaysAComputerStrategy() {
-        const Run r = run({"--games", "30", "--blue", "1", "--computer", "3"});
+        const ToolRun r = run({"--games", "30", "--blue", "1", "--computer", "3"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(
             r.out.contains(QRegularExpression("wins Blue [\\d.]+% Red [\\d.]+%  violations 0")),
@@ -71,7 +61,7 @@ private slots:
 
     void refusesBadOptions() {
         QFETCH(QStringList, args);
-        const Run r = run(args);
+        const ToolRun r = run(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY(!r.err.isEmpty());

@@ -1,25 +1,14 @@
 // tezzle-solve as a player runs it.
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
+#include "ToolRun.h"
+
 namespace {
 
-const QString kTool = TEZZLE_BIN_DIR "/tezzle-solve";
-
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList& args) {
-    QProcess p;
-    p.start(kTool, args);
-    p.waitForFinished(10000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+ToolRun run(const QStringList& args) {
+    return runTool("tezzle-solve", args);
 }
 
 } // namespace
@@ -29,7 +18,7 @@ class TestSolveTool : public QObject {
 
 private slots:
     void listsEveryNumberInAscendingOrder() {
-        const Run r = run({"2", "3", "4", "6"});
+        const ToolRun r = run({"2", "3", "4", "6"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.err.isEmpty());
         const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
@@ -63,7 +52,7 @@ private slots:
 
     void refusesAnythingButFourDice() {
         QFETCH(QStringList, args);
-        const Run r = run(args);
+        const ToolRun r = run(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.out.isEmpty());
         QCOMPARE(r.err.count('\n'), 1);
