@@ -3,6 +3,7 @@
 #include "NumberSet.h"
 
 #include <array>
+#include <cmath>
 
 // Where the hexagons stand. The board is a rhombus of 10 rows of 10 hexagons leaning to the
 // right; hexagons are numbered along the diagonals column + row. Positions are in twips (15 to
@@ -45,6 +46,22 @@ struct Point {
     double x = 0;
     double y = 0;
 };
+
+inline constexpr double twipsPerPixel = 15.0;
+
+struct Pixel {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(const Pixel&, const Pixel&) = default;
+};
+
+// Whole pixels of the board window for a position in twips, rounded to the nearest (halves away
+// from zero). The board picture is drawn to the same rule, so a counter placed by it lies
+// exactly on its hexagon.
+inline Pixel toPixels(Point p) {
+    return {static_cast<int>(std::lround(p.x / twipsPerPixel)),
+            static_cast<int>(std::lround(p.y / twipsPerPixel))};
+}
 
 namespace detail {
 struct Numbering {

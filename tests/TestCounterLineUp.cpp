@@ -23,11 +23,11 @@ QString str(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The board window's rule: a counter's twips position divided by 15, rounded to the nearest
-// pixel.
+// Where the board window puts a counter.
 QPoint counterPixel(int n) {
-    const tezzle::geometry::Point p = tezzle::geometry::counterPosition(n);
-    return {static_cast<int>(std::lround(p.x / 15.0)), static_cast<int>(std::lround(p.y / 15.0))};
+    const tezzle::geometry::Pixel p =
+        tezzle::geometry::toPixels(tezzle::geometry::counterPosition(n));
+    return {p.x, p.y};
 }
 
 QImage counterFor(int n, std::string_view who) {

@@ -53,8 +53,8 @@ QImage boardShadow() {
 } // namespace
 
 QPoint counterPixel(int n) {
-    const geometry::Point p = geometry::counterPosition(n);
-    return {static_cast<int>(std::lround(p.x / 15.0)), static_cast<int>(std::lround(p.y / 15.0))};
+    const geometry::Pixel p = geometry::toPixels(geometry::counterPosition(n));
+    return {p.x, p.y};
 }
 
 QPointF centreInCounter() {
