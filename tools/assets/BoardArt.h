@@ -14,10 +14,9 @@
 // The board picture and the counters that lie on it, placed to the pixel.
 //
 // Positions in twips are not whole pixels. The rule shared with the board window
-// (geometry::toPixels): a counter
-// picture's top left is its twips position divided by 15 and rounded to the nearest pixel
-// (halves away from zero), and the board draws each hexagon at a fixed offset from that same
-// pixel. Every hexagon of one zone and primality is then the same pixels on the board, so one
+// (geometry::toPixels): a counter picture's top left is its twips position divided by 15 and
+// rounded to the nearest pixel (halves away from zero), and the board draws each hexagon at a
+// fixed offset from that same pixel. Every hexagon of one zone and primality is then the same pixels on the board, so one
 // counter file fits all of them exactly.
 namespace tezzle::art {
 
