@@ -120,37 +120,37 @@ std::vector<RulesPicture> rulesPictureTable() {
     };
 }
 
-QImage renderRulesPicture(const BoardArt& art, const RulesPicture& spec) {
+QImage renderRulesPicture(const BoardArt& art, const RulesPicture& picture) {
     Owners owners{};
-    for (const Placement& c : spec.counters)
+    for (const Placement& c : picture.counters)
         owners[static_cast<std::size_t>(c.hexagon)] = c.player;
-    const QImage scene = art.scene(owners, spec.outline);
+    const QImage scene = art.scene(owners, picture.outline);
 
     QPointF anchor;
-    for (const int n : spec.anchors)
+    for (const int n : picture.anchors)
         anchor += drawnCentre(n);
-    anchor /= static_cast<double>(spec.anchors.size());
-    QPointF target(spec.size.width() / 2.0, spec.size.height() / 2.0);
-    if (!spec.targets.empty()) {
+    anchor /= static_cast<double>(picture.anchors.size());
+    QPointF target(picture.size.width() / 2.0, picture.size.height() / 2.0);
+    if (!picture.targets.empty()) {
         target = {};
-        for (const QPointF& t : spec.targets)
+        for (const QPointF& t : picture.targets)
             target += t;
-        target /= static_cast<double>(spec.targets.size());
+        target /= static_cast<double>(picture.targets.size());
     }
-    const QPointF topLeft = anchor - target / spec.scale;
+    const QPointF topLeft = anchor - target / picture.scale;
     const QRect cut(static_cast<int>(std::lround(topLeft.x())),
                     static_cast<int>(std::lround(topLeft.y())),
-                    static_cast<int>(std::lround(spec.size.width() / spec.scale)),
-                    static_cast<int>(std::lround(spec.size.height() / spec.scale)));
+                    static_cast<int>(std::lround(picture.size.width() / picture.scale)),
+                    static_cast<int>(std::lround(picture.size.height() / picture.scale)));
     // Beyond the board window's edge the picture goes on in its background colour.
     QImage piece(cut.size(), QImage::Format_RGB32);
     piece.fill(toQColor(colours::kBoardBackground));
     QPainter p(&piece);
     p.drawImage(QPoint(0, 0), scene, cut);
     p.end();
-    if (piece.size() == spec.size)
+    if (piece.size() == picture.size)
         return piece;
-    return piece.scaled(spec.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return piece.scaled(picture.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void drawOutlinedText(QPainter& p, QPointF baselineCentre, const QString& text, const QFont& font,
@@ -183,8 +183,8 @@ void drawDice(QPainter& p, const std::vector<std::pair<QRectF, int>>& dice, doub
 
 std::vector<Picture> rulesPictures(const BoardArt& art) {
     std::vector<Picture> pictures;
-    for (const RulesPicture& spec : rulesPictureTable())
-        pictures.push_back({QString::fromLatin1(spec.path), renderRulesPicture(art, spec)});
+    for (const RulesPicture& picture : rulesPictureTable())
+        pictures.push_back({QString::fromLatin1(picture.path), renderRulesPicture(art, picture)});
     return pictures;
 }
 
