@@ -1,7 +1,6 @@
 #!/bin/sh
-# Builds Tezzle! and runs it or its tests, installing missing Debian packages first.
+# Builds Tezzle! and runs its tests, installing missing Debian packages first.
 #   ./build.sh test    build everything and run every test
-#   ./build.sh run     build everything and start the game
 # TEZZLE_WERROR=1 turns compiler warnings into errors (CI sets it).
 set -eu
 cd "$(dirname "$0")"
@@ -27,9 +26,8 @@ cmake --build build -j2
 
 case "${1:-test}" in
 test) ctest --test-dir build --output-on-failure -j2 ;;
-run) exec build/bin/tezzle ;;
 *)
-    echo "usage: ./build.sh test|run" >&2
+    echo "usage: ./build.sh test" >&2
     exit 2
     ;;
 esac
