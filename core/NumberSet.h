@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <initializer_list>
 
 namespace tezzle {
 
@@ -12,6 +13,13 @@ namespace tezzle {
 class NumberSet {
 public:
     constexpr NumberSet() = default;
+
+    static constexpr NumberSet of(std::initializer_list<int> numbers) {
+        NumberSet s;
+        for (int n : numbers)
+            s.set(n);
+        return s;
+    }
 
     constexpr bool test(int n) const {
         return inRange(n) && ((words_[word(n)] >> bit(n)) & 1U) != 0;

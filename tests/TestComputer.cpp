@@ -11,16 +11,7 @@ using namespace harness;
 
 Q_DECLARE_METATYPE(tezzle::NumberSet)
 
-namespace {
-
-NumberSet setOf(std::initializer_list<int> numbers) {
-    NumberSet s;
-    for (int n : numbers)
-        s.set(n);
-    return s;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestComputer : public QObject {
     Q_OBJECT
@@ -31,12 +22,14 @@ private slots:
         QTest::addColumn<NumberSet>("covered");
         QTest::addColumn<int>("choice");
         // 70 with a triangle is worth 300, less than 95's 500.
-        QTest::newRow("500 beats a triangle on 70") << setOf({70, 95}) << setOf({69, 77}) << 95;
+        QTest::newRow("500 beats a triangle on 70")
+            << NumberSet::of({70, 95}) << NumberSet::of({69, 77}) << 95;
         // 29 on a prime with a triangle: 50 + 200 beats 60's 100.
-        QTest::newRow("a double on 29 beats 60") << setOf({29, 60}) << setOf({22, 30}) << 29;
+        QTest::newRow("a double on 29 beats 60")
+            << NumberSet::of({29, 60}) << NumberSet::of({22, 30}) << 29;
         QTest::newRow("equal values: the lowest number")
-            << setOf({91, 95, 100}) << NumberSet{} << 91;
-        QTest::newRow("a single candidate") << setOf({3}) << NumberSet{} << 3;
+            << NumberSet::of({91, 95, 100}) << NumberSet{} << 91;
+        QTest::newRow("a single candidate") << NumberSet::of({3}) << NumberSet{} << 3;
         QTest::newRow("no candidate") << NumberSet{} << NumberSet{} << 0;
     }
 
@@ -52,7 +45,7 @@ private slots:
     void randomDrawsUntilACandidate() {
         ScriptedRandom random;
         random.numbers = {95, 2, 100, 40, 7};
-        QCOMPARE(chooseNumber(1, setOf({7, 40}), NumberSet{}, random), 40);
+        QCOMPARE(chooseNumber(1, NumberSet::of({7, 40}), NumberSet{}, random), 40);
         QCOMPARE(random.numbers, (std::deque<int>{7}));
         QCOMPARE(randomChoice(NumberSet{}, random), 0);
     }
@@ -60,7 +53,7 @@ private slots:
     // Every candidate equally likely, a 10-point one as much as a 500-point one.
     void randomGivesEveryCandidateAnEqualChance() {
         SeededRandom random(7);
-        const NumberSet candidates = setOf({1, 14, 50, 99});
+        const NumberSet candidates = NumberSet::of({1, 14, 50, 99});
         std::map<int, int> counts;
         for (int i = 0; i < 8000; ++i)
             ++counts[chooseNumber(1, candidates, NumberSet{}, random)];
@@ -73,7 +66,7 @@ private slots:
         ScriptedRandom random;
         random.strategies = {1, 3, 1};
         random.numbers = {10, 10};
-        const NumberSet candidates = setOf({10, 95});
+        const NumberSet candidates = NumberSet::of({10, 95});
         QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 10);
         QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 95);
         QCOMPARE(chooseNumber(2, candidates, NumberSet{}, random), 10);
@@ -111,7 +104,7 @@ private slots:
         game.advance(1);
         NumberSet candidates = reachableNumbers(redsDice);
         candidates.reset(10);
-        const int expected = greedyChoice(candidates, setOf({10}));
+        const int expected = greedyChoice(candidates, NumberSet::of({10}));
         QVERIFY(expected > 0);
         QCOMPARE(int(t.settings.board[expected]), 2);
         QCOMPARE(int(s.turnCounter), 1);

@@ -30,13 +30,6 @@ int bruteForceBonus(int n, const NumberSet& covered) {
     return tezzle::isPrime(n) ? 2 * result : result;
 }
 
-NumberSet board(std::initializer_list<int> numbers) {
-    NumberSet s;
-    for (int n : numbers)
-        s.set(n);
-    return s;
-}
-
 } // namespace
 
 class TestTezzle : public QObject {
@@ -47,19 +40,21 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<NumberSet>("covered");
         QTest::addColumn<int>("bonus");
-        QTest::newRow("33 between 25 and 32") << 33 << board({25, 32}) << 100;
-        QTest::newRow("17 between 12 and 18, a prime") << 17 << board({12, 18}) << 200;
-        QTest::newRow("two covered neighbours apart") << 33 << board({25, 34}) << 0;
-        QTest::newRow("one covered neighbour") << 33 << board({25}) << 0;
-        QTest::newRow("a prime with no triangle") << 29 << board({30}) << 0;
-        QTest::newRow("several triangles still count once") << 50 << board({40, 41, 51, 60}) << 100;
+        QTest::newRow("33 between 25 and 32") << 33 << NumberSet::of({25, 32}) << 100;
+        QTest::newRow("17 between 12 and 18, a prime") << 17 << NumberSet::of({12, 18}) << 200;
+        QTest::newRow("two covered neighbours apart") << 33 << NumberSet::of({25, 34}) << 0;
+        QTest::newRow("one covered neighbour") << 33 << NumberSet::of({25}) << 0;
+        QTest::newRow("a prime with no triangle") << 29 << NumberSet::of({30}) << 0;
+        QTest::newRow("several triangles still count once")
+            << 50 << NumberSet::of({40, 41, 51, 60}) << 100;
         QTest::newRow("several on a prime count once, doubled")
-            << 53 << board({43, 44, 62, 63}) << 200;
-        QTest::newRow("corner 1 with 2 and 3") << 1 << board({2, 3}) << 100;
-        QTest::newRow("corner 100 with 98 and 99") << 100 << board({98, 99}) << 100;
-        QTest::newRow("edge 55 with 45 and 54") << 55 << board({45, 54}) << 100;
-        QTest::newRow("a triangle elsewhere does not count") << 60 << board({1, 2, 3}) << 0;
-        QTest::newRow("n already covered changes nothing") << 33 << board({25, 32, 33}) << 100;
+            << 53 << NumberSet::of({43, 44, 62, 63}) << 200;
+        QTest::newRow("corner 1 with 2 and 3") << 1 << NumberSet::of({2, 3}) << 100;
+        QTest::newRow("corner 100 with 98 and 99") << 100 << NumberSet::of({98, 99}) << 100;
+        QTest::newRow("edge 55 with 45 and 54") << 55 << NumberSet::of({45, 54}) << 100;
+        QTest::newRow("a triangle elsewhere does not count") << 60 << NumberSet::of({1, 2, 3}) << 0;
+        QTest::newRow("n already covered changes nothing")
+            << 33 << NumberSet::of({25, 32, 33}) << 100;
         QTest::newRow("empty board") << 50 << NumberSet{} << 0;
     }
 
