@@ -2,6 +2,7 @@
 
 #include "Arithmetic.h"
 #include "ComputerPlayer.h"
+#include "DiceDraw.h"
 
 #include <algorithm>
 #include <limits>
@@ -98,13 +99,7 @@ void Game::throwDice() {
     state_.throwDiceEnabled = false;
     // A throw that makes no free number is thrown again, unseen.
     do {
-        for (int& die : state_.dice) {
-            const int repeats = drawBelow(random_, Draw::DieRepeats, 100);
-            for (int k = 0; k < repeats; ++k)
-                die = drawBelow(random_, Draw::DieFace, 6) + 1;
-            if (die == 0)
-                die = 1;
-        }
+        drawThrow(state_.dice, random_);
         allowednumbers(state_.dice, state_.allowed);
         allowednumbers2(state_.dice, state_.allowed);
     } while ((state_.allowed & free).none());
@@ -203,7 +198,8 @@ void Game::exitGame() {
         events_.emplace_back(events::SaveGame{savedGame()});
     events_.emplace_back(events::GoToTitle{});
     events_.emplace_back(events::CloseCheatChart{});
-    cue(Cue::Click);
+    // No click here: the title window's load switches the sound on before Exit's click, so
+    // the window that opens it plays it.
     close();
 }
 

@@ -31,11 +31,11 @@ private slots:
 
         game.exitGame();
         const auto events = t.events();
-        QCOMPARE(events.size(), std::size_t(4));
+        // Exit's click is the title window's: its load switches the sound on first.
+        QCOMPARE(events.size(), std::size_t(3));
         const SavedGame& saved = std::get<events::SaveGame>(events[0]).game;
         QCOMPARE(events[1], GameEvent(events::GoToTitle{}));
         QCOMPARE(events[2], GameEvent(events::CloseCheatChart{}));
-        QCOMPARE(events[3], GameEvent(events::PlayCue{Cue::Click}));
 
         QCOMPARE(int(saved.board[17]), 1);
         QCOMPARE(int(saved.board[60]), 2);

@@ -1,0 +1,341 @@
+#include "BoardWindow.h"
+
+#include "BoardLayout.h"
+
+#include "core/Geometry.h"
+#include "files/SavedGameFile.h"
+#include "ui/Centre.h"
+#include "ui/Controls.h"
+#include "ui/CuePlayer.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace tezzle::board {
+
+namespace {
+
+template <class... F> struct Overloaded : F... { using F::operator()...; };
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QRect pixelRect(geometry::Point twips, int width, int height) {
+    const geometry::Pixel p = geometry::toPixels(twips);
+    return {p.x, p.y, width, height};
+}
+
+ui::TextBox* makeBox(QWidget* parent, const QString& name, const QRect& r, ui::FontSpec font,
+                     std::optional<Rgb> background, Rgb textColour, Qt::Alignment align) {
+    ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, false};
+    if (background) {
+        look.background = ui::toQColor(*background);
+        look.border = true;
+    }
+    auto* box = new ui::TextBox(look, parent);
+    box->setObjectName(name);
+    box->setGeometry(r);
+    return box;
+}
+
+void setAccessibleText(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
+}
+
+} // namespace
+
+BoardWindow::BoardWindow(const ui::Services& services, QWidget* parent)
+    : QWidget(parent)
+    , services_(services)
+    , game_(services.settings, services.random)
+    , driver_(services.clock,
+              {[this] { return game_.nextTickIn(); }, [this](Millis ms) { game_.advance(ms); },
+               [this] {
+                   carryOutEvents();
+                   render();
+               }},
+              this) {
+    setObjectName(QStringLiteral("boardWindow"));
+    ui::bareTitleBar(*this);
+    ui::centreform(*this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    background_ = services_.data.picture("Images/tezzle3.bmp", devicePixelRatioF());
+    buildBoard();
+    buildControls();
+    render();
+    driver_.rearm(); // a restored game announces its player at once
+}
+
+BoardWindow::~BoardWindow() = default;
+
+void BoardWindow::buildBoard() {
+    const QFont numberFont = ui::font(kNumberFont);
+    const int width100 = QFontMetrics(numberFont).horizontalAdvance(QStringLiteral("100")) + 2;
+    label100Width_ = width100 * geometry::twipsPerPixel;
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
+        const ui::Look look{numberFont, ui::toQColor(numberColour(n)), std::nullopt};
+        auto* number = new ui::Button(look, this);
+        number->setObjectName(QStringLiteral("numberLabel%1").arg(n));
+        number->setText(QString::number(n));
+        number->setAccessibleName(tr("hexagon %1").arg(n));
+        number->setFocusPolicy(Qt::NoFocus);
+        number->setGeometry(pixelRect(geometry::labelPosition(n, label100Width_),
+                                      n == kLastNumber ? width100 : kCellSize, kCellSize));
+        connect(number, &ui::Button::clicked, this, [this, n] { clickNumber(n); });
+        numbers_[n] = number;
+    }
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
+        auto* counter = new ui::Picture(this);
+        counter->setObjectName(QStringLiteral("counterImage%1").arg(n));
+        counter->setGeometry(
+            pixelRect(geometry::counterPosition(n, label100Width_), kCellSize, kCellSize));
+        counter->hide();
+        counters_[n] = counter;
+    }
+    flashCounter_ = new ui::Picture(this);
+    flashCounter_->setObjectName(QStringLiteral("flashCounter"));
+    flashCounter_->setAccessibleName(tr("new counter"));
+    flashCounter_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    flashCounter_->hide();
+}
+
+void BoardWindow::buildControls() {
+    ui::buildAll(this, kFixedControls, "BoardWindow");
+    throwDiceButton_ = ui::control<ui::Button>(this, "throwDiceButton");
+    turnButtons_ = {ui::control<ui::Button>(this, "exitButton"),
+                    ui::control<ui::Button>(this, "newGameButton"),
+                    ui::control<ui::Button>(this, "cheatChartButton")};
+    banner_ = ui::control<ui::TextBox>(this, "bannerLabel");
+    logo_ = ui::control<ui::TextBox>(this, "logoLabel");
+    secondsRemaining_ = ui::control<ui::TextBox>(this, "secondsRemainingLabel");
+    illegalMove_ = ui::control<ui::TextBox>(this, "illegalMoveLabel");
+    typedNumber_ = ui::control<ui::TextBox>(this, "typedNumberLabel");
+    connect(throwDiceButton_, &ui::Button::clicked, this, &BoardWindow::throwDice);
+    connect(turnButtons_[0], &ui::Button::clicked, this, &BoardWindow::exitGame);
+    connect(turnButtons_[1], &ui::Button::clicked, this, &BoardWindow::newGame);
+    connect(turnButtons_[2], &ui::Button::clicked, this, &BoardWindow::cheatChartRequested);
+    for (ui::Button* button : {throwDiceButton_, turnButtons_[0], turnButtons_[1], turnButtons_[2]})
+        button->installEventFilter(this);
+
+    for (std::size_t i = 0; i < kBalls.size(); ++i) {
+        const int top = kBallTop + kBallSize * static_cast<int>(i);
+        auto* ball = new ui::Picture(this);
+        ball->setObjectName(QStringLiteral("zoneBall%1").arg(i));
+        ball->setGeometry(kBallLeft, top, kBallSize, kBallSize);
+        ball->setPixmap(services_.data.picture(kBalls[i].picture, devicePixelRatioF()));
+        ball->setAccessibleName(tr("%1 points zone").arg(QLatin1String(kBalls[i].points)));
+        auto* points =
+            makeBox(this, QStringLiteral("zonePointsLabel%1").arg(i),
+                    {kBalls[i].pointsLeft, kPointsTop + kBallSize * static_cast<int>(i), 0, 24},
+                    kPointsFont, std::nullopt, colours::kPaleGrey, Qt::AlignCenter);
+        points->setSizeToText(ui::SizeToText::KeepLeft);
+        points->setText(QLatin1String(kBalls[i].points));
+        points->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const QPoint at = kDicePlaces[static_cast<std::size_t>(i)];
+        dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
+                           kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
+        const QString player = tr(kPlayers[static_cast<std::size_t>(i)].name.data());
+        names_[i] = makeBox(this, QStringLiteral("playerNameLabel%1").arg(i),
+                            kNameBox.translated(0, kPanelStep * i), kNameFont, std::nullopt,
+                            kPlayers[static_cast<std::size_t>(i)].colour,
+                            Qt::AlignRight | Qt::AlignVCenter);
+        names_[i]->setText(player);
+        names_[i]->setAccessibleName(player);
+        scores_[i] =
+            makeBox(this, QStringLiteral("scoreBox%1").arg(i),
+                    kScoreBox.translated(0, kPanelStep * i), kScoreFont,
+                    kPanelColours[static_cast<std::size_t>(i)], colours::kBlack, Qt::AlignCenter);
+        clocks_[i] =
+            makeBox(this, QStringLiteral("clockLabel%1").arg(i),
+                    kClockBox.translated(kClockStep * i, 0), kClockFont,
+                    kPanelColours[static_cast<std::size_t>(i)], colours::kBlack, Qt::AlignCenter);
+    }
+}
+
+template <class Action> void BoardWindow::input(Action&& action) {
+    if (game_.closed())
+        return;
+    driver_.sync(); // the click lands at the moment it was made
+    if (game_.closed())
+        return;
+    action();
+    carryOutEvents();
+    render();
+    driver_.rearm();
+}
+
+void BoardWindow::throwDice() {
+    input([this] { game_.throwDice(); });
+}
+
+void BoardWindow::clickNumber(int n) {
+    input([this, n] { game_.clickNumber(n); });
+}
+
+void BoardWindow::exitGame() {
+    input([this] { game_.exitGame(); });
+}
+
+void BoardWindow::newGame() {
+    input([this] { game_.newGame(); });
+}
+
+void BoardWindow::carryOutEvents() {
+    game_.takeEvents(events_);
+    for (const GameEvent& event : events_)
+        std::visit(Overloaded{
+                       [this](const events::PlayCue& e) { services_.cues.play(e.cue); },
+                       [this](const events::SaveGame& e) {
+                           const WriteResult saved =
+                               writeSavedGame(services_.savedGamePath.toStdString(), e.game);
+                           if (!saved.ok)
+                               emit saveFailed(QString::fromStdString(saved.error));
+                       },
+                       [this](const events::OpenHighScores& e) {
+                           emit openHighScores(e.blueScore, e.againstComputer);
+                       },
+                       [this](const events::GoToTitle&) { emit goToTitle(); },
+                       [this](const events::GoToSetup&) { emit goToSetup(); },
+                       [this](const events::CloseCheatChart&) { emit closeCheatChart(); },
+                   },
+                   event);
+    events_.clear();
+    if (game_.closed() && !inCloseEvent_)
+        close();
+}
+
+void BoardWindow::render() {
+    const GameState& s = game_.state();
+    const QColor turn = ui::toQColor(s.buttonColour);
+    if (!s.throwDiceEnabled && throwDiceButton_->hasFocus())
+        setFocus(); // Space keeps meaning "throw", never the next button in line
+    throwDiceButton_->setEnabled(s.throwDiceEnabled);
+    throwDiceButton_->setTextColour(turn);
+    for (ui::Button* button : turnButtons_)
+        button->setTextColour(turn);
+    banner_->setText(text(s.banner));
+    banner_->setTextColour(ui::toQColor(s.bannerColour));
+    setAccessibleText(banner_, banner_->text());
+    logo_->setText(text(s.logoText));
+    logo_->setTextColour(ui::toQColor(s.logoColour));
+
+    for (int i = 0; i < 4; ++i) {
+        const DieBox& box = s.diceBoxes[static_cast<std::size_t>(i)];
+        dice_[i]->setText(box.face == 0 ? QString() : QString::number(box.face));
+        dice_[i]->setEnabled(box.enabled);
+        dice_[i]->setBackground(ui::toQColor(box.background));
+        setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
+    }
+    const bool typing = !typed_.isEmpty();
+    secondsRemaining_->setVisible(s.clockRowShown && !typing);
+    secondsRemaining_->setTextColour(turn);
+    illegalMove_->setVisible(s.illegalMoveShown && !typing);
+    typedNumber_->setVisible(typing);
+    typedNumber_->setText(typing ? tr("Your number: %1").arg(typed_) : QString());
+    renderPlayers(s);
+    renderBoard(s);
+}
+
+void BoardWindow::renderPlayers(const GameState& s) {
+    const bool clocksShown = s.clockRowShown && typed_.isEmpty();
+    for (int i = 0; i < 4; ++i) {
+        const PlayerPanel& panel = s.players[static_cast<std::size_t>(i)];
+        const QString player = names_[i]->text();
+        names_[i]->setVisible(panel.shown);
+        scores_[i]->setVisible(panel.shown);
+        scores_[i]->setText(panel.score ? QString::number(*panel.score) : QString());
+        scores_[i]->setEnabled(panel.inPlay);
+        setAccessibleText(scores_[i], tr("%1 score %2").arg(player, scores_[i]->text()).trimmed());
+        clocks_[i]->setVisible(clocksShown && panel.shown);
+        clocks_[i]->setText(QString::number(panel.clock));
+        setAccessibleText(clocks_[i], tr("%1 seconds remaining %2").arg(player).arg(panel.clock));
+    }
+}
+
+void BoardWindow::renderBoard(const GameState& s) {
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
+        const bool covered = s.covered.test(n);
+        numbers_[n]->setVisible(!covered);
+        if (covered && counterShown_[n] != s.counterPictures[n]) {
+            counterShown_[n] = s.counterPictures[n];
+            counters_[n]->setPixmap(services_.data.picture(counterShown_[n], devicePixelRatioF()));
+        }
+        counters_[n]->setVisible(covered);
+    }
+    if (s.flashCounterAt >= kFirstNumber && s.flashCounterPicture != flashShown_) {
+        flashShown_ = s.flashCounterPicture;
+        flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
+        flashCounter_->setGeometry(pixelRect(
+            geometry::counterPosition(s.flashCounterAt, label100Width_), kCellSize, kCellSize));
+    }
+    flashCounter_->setVisible(s.flashCounterShown);
+}
+
+void BoardWindow::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), ui::toQColor(colours::kBoardBackground));
+    if (!background_.isNull())
+        p.drawPixmap(0, 0, background_);
+}
+
+void BoardWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window any other way is Exit: a running game is saved.
+    if (!game_.closed()) {
+        inCloseEvent_ = true;
+        exitGame();
+        inCloseEvent_ = false;
+    }
+    event->accept();
+}
+
+// Keyboard play: Space throws, a number's digits and Enter choose it, Escape forgets them.
+bool BoardWindow::typingKey(const QKeyEvent& key) {
+    const int k = key.key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) {
+        if (typed_.size() < 3)
+            typed_ += QChar(u'0' + (k - Qt::Key_0));
+    } else if (k == Qt::Key_Backspace && !typed_.isEmpty()) {
+        typed_.chop(1);
+    } else if (k == Qt::Key_Escape && !typed_.isEmpty()) {
+        typed_.clear();
+    } else if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !typed_.isEmpty()) {
+        const int n = typed_.toInt();
+        typed_.clear();
+        render();
+        if (n >= kFirstNumber && n <= kLastNumber)
+            clickNumber(n);
+        return true;
+    } else if (k == Qt::Key_Space) {
+        if (!key.isAutoRepeat())
+            throwDice();
+        return true;
+    } else {
+        return false;
+    }
+    render();
+    return true;
+}
+
+void BoardWindow::keyPressEvent(QKeyEvent* event) {
+    if (!typingKey(*event))
+        QWidget::keyPressEvent(event);
+}
+
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A focused button must not take Space, or Enter while a number is being typed.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (key->key() == Qt::Key_Space || (enter && !typed_.isEmpty()))
+            return typingKey(*key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tezzle::board

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/Game.h"
+#include "ui/Services.h"
+#include "ui/TimerDriver.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tezzle::ui {
+class Button;
+class Picture;
+class TextBox;
+} // namespace tezzle::ui
+
+namespace tezzle::board {
+
+// The window every game is played in. It owns its Game, draws the game's state, forwards clicks,
+// keys and the passing of time to it, and carries out what the game asks: sounds, the saved
+// game, and the way to other windows, which it asks for by signals.
+class BoardWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Opens a new game, or the saved one when the settings say a game is being restarted.
+    explicit BoardWindow(const ui::Services& services, QWidget* parent = nullptr);
+    ~BoardWindow() override;
+
+    const Game& game() const { return game_; }
+    ui::TimerDriver& driver() { return driver_; }
+
+    // The controls' actions, also for a computer or keyboard player.
+    void throwDice();
+    void clickNumber(int n);
+    void exitGame();
+    void newGame();
+
+signals:
+    // Each navigation request comes from a batch of the game's events; the board closes itself
+    // once the whole batch is handled.
+    void goToTitle();
+    void goToSetup();
+    void openHighScores(int blueScore, bool againstComputer);
+    void cheatChartRequested();
+    void closeCheatChart();
+    // Exit could not save the game; the previous saved game is whole.
+    void saveFailed(const QString& reason);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <class Action> void input(Action&& action);
+    void carryOutEvents();
+    void render();
+    void renderBoard(const GameState& s);
+    void renderPlayers(const GameState& s);
+    void buildControls();
+    void buildBoard();
+    bool typingKey(const QKeyEvent& key);
+
+    const ui::Services& services_;
+    Game game_;
+    ui::TimerDriver driver_;
+    std::vector<GameEvent> events_;
+    bool inCloseEvent_ = false;
+    QString typed_; // digits of a number being chosen by keyboard
+
+    QPixmap background_;
+    ui::Button* throwDiceButton_ = nullptr;
+    std::array<ui::Button*, 3> turnButtons_{}; // Exit, New Game, Cheat Chart
+    ui::TextBox* banner_ = nullptr;
+    ui::TextBox* logo_ = nullptr;
+    ui::TextBox* secondsRemaining_ = nullptr;
+    ui::TextBox* illegalMove_ = nullptr;
+    ui::TextBox* typedNumber_ = nullptr;
+    ui::Picture* flashCounter_ = nullptr;
+    std::array<ui::TextBox*, 4> dice_{};
+    std::array<ui::TextBox*, 4> names_{};
+    std::array<ui::TextBox*, 4> scores_{};
+    std::array<ui::TextBox*, 4> clocks_{};
+    std::array<ui::Button*, 101> numbers_{};    // 1 to 100
+    std::array<ui::Picture*, 101> counters_{};  // 1 to 100
+    std::array<std::string, 101> counterShown_; // the picture each counter holds
+    std::string flashShown_;
+    double label100Width_ = 0; // twips
+};
+
+} // namespace tezzle::board

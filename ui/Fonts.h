@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+
+namespace tezzle::ui {
+
+// The two faces the windows are designed in. Arial is drawn in its metric twin Liberation Sans;
+// Tahoma in a Tahoma found by fontconfig or shipped with Wine, else DejaVu Sans Condensed.
+enum class Face : unsigned char { Arial, Tahoma };
+
+struct FontSpec {
+    Face face = Face::Arial;
+    int pixels = 16; // points x 4 / 3
+    bool bold = true;
+};
+
+// Makes the Tahoma face available when fontconfig does not know it. Call once, after the
+// application object exists and before the first window is built.
+void loadFonts();
+
+// A font of the spec, fully hinted so advances are whole pixels and texts fit as designed.
+QFont font(FontSpec spec);
+
+} // namespace tezzle::ui

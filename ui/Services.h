@@ -1,0 +1,26 @@
+#pragma once
+
+#include "DataFolder.h"
+
+#include "core/Random.h"
+#include "core/Settings.h"
+
+#include <QString>
+
+namespace tezzle::ui {
+
+class Clock;
+class CuePlayer;
+
+// What the program has one of, handed to every window that needs it.
+struct Services {
+    Settings& settings;
+    RandomSource& random; // seeded once, at start-up
+    CuePlayer& cues;
+    const Clock& clock;
+    DataFolder data;
+    QString savedGamePath; // lastgame.inf
+    QString highScorePath; // highscores.txt
+};
+
+} // namespace tezzle::ui
