@@ -1,11 +1,15 @@
 #!/bin/sh
-# Builds Tezzle! and runs its tests, installing missing Debian packages first.
+# Builds Tezzle!, installing missing Debian packages first.
+#   ./build.sh play    build the game and start it
 #   ./build.sh test    build everything and run every test
 # TEZZLE_WERROR=1 turns compiler warnings into errors (CI sets it).
 set -eu
 cd "$(dirname "$0")"
 
-packages="cmake g++ make pkgconf qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2"
+# Qt and the fonts the windows are laid out in (Liberation Sans for Arial, Wine's Tahoma);
+# PulseAudio for the test that plays a cue through a real sound server.
+packages="cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev
+fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio pulseaudio-utils"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
@@ -26,8 +30,12 @@ cmake --build build -j2
 
 case "${1:-test}" in
 test) ctest --test-dir build --output-on-failure -j2 ;;
+play)
+    shift
+    exec build/bin/tezzle "$@"
+    ;;
 *)
-    echo "usage: ./build.sh test" >&2
+    echo "usage: ./build.sh play [options] | ./build.sh test" >&2
     exit 2
     ;;
 esac
