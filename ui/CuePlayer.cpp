@@ -1,5 +1,7 @@
 #include "CuePlayer.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -16,7 +18,10 @@ void SoundCuePlayer::preload() {
         effect(static_cast<Cue>(i));
 }
 
-QSoundEffect& SoundCuePlayer::effect(Cue cue) {
+QSoundEffect* SoundCuePlayer::effect(Cue cue) {
+    // Without an audio device there is nothing to play on; one plugged in later is used then.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return nullptr;
     std::unique_ptr<QSoundEffect>& slot = effects_[static_cast<std::size_t>(cue)];
     // An effect that has failed (the audio device went away, the machine slept) stays silent
     // for good, so it is made anew.
@@ -32,16 +37,18 @@ QSoundEffect& SoundCuePlayer::effect(Cue cue) {
             folder_ + QLatin1Char('/') +
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
     }
-    return *slot;
+    return slot.get();
 }
 
 void SoundCuePlayer::play(Cue cue) {
-    QSoundEffect& next = effect(cue);
-    if (playing_ != nullptr && playing_ != &next)
+    QSoundEffect* next = effect(cue);
+    if (playing_ != nullptr && playing_ != next)
         playing_->stop();
-    next.stop(); // the same cue again starts from its beginning
-    next.play();
-    playing_ = &next;
+    playing_ = next;
+    if (next == nullptr)
+        return;
+    next->stop(); // the same cue again starts from its beginning
+    next->play();
 }
 
 } // namespace tezzle::ui

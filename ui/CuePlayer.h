@@ -35,7 +35,7 @@ public:
     void play(Cue cue) override;
 
 private:
-    QSoundEffect& effect(Cue cue);
+    QSoundEffect* effect(Cue cue); // none without an audio device
 
     QString folder_;
     std::array<std::unique_ptr<QSoundEffect>, kCueCount> effects_;

@@ -1,0 +1,130 @@
+#include "HighScoreWindow.h"
+
+#include "SmallWindow.h"
+
+#include "files/HighScores.h"
+#include "ui/Controls.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+#include <array>
+
+namespace tezzle::frontend {
+
+namespace {
+
+using ui::ControlSpec;
+using ui::Kind;
+constexpr Rgb kYellow = colours::kYellow;
+
+constexpr std::array kControls{
+    ControlSpec{"aloneCaption", {16, 12, 340, 24}, kCaptionFont, kYellow, Kind::Text,
+                QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
+    ControlSpec{"computerCaption", {16, 196, 340, 24}, kCaptionFont, kYellow, Kind::Text,
+                QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
+    ControlSpec{"highScoreMessage", {16, 362, 340, 24}, kCaptionFont, colours::kWhite, Kind::Text,
+                "", {}, Qt::AlignCenter, true},
+    ControlSpec{"highScoreOkButton", {136, 392, 100, 29}, kButtonFont, kYellow, Kind::Button,
+                QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
+};
+
+// Rows 0 to 4 under the first caption, 5 to 9 under the second.
+constexpr int kFirstRowTop = 44;
+constexpr int kSecondRowTop = 228;
+constexpr int kRowStep = 26;
+
+int rowTop(int row) {
+    return row < 5 ? kFirstRowTop + kRowStep * row : kSecondRowTop + kRowStep * (row - 5);
+}
+
+} // namespace
+
+HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition, QWidget* parent)
+    : QWidget(parent)
+    , services_(services)
+    , highPosition_(highPosition) {
+    setUpSmallWindow(*this, "highScoreWindow", kDarkBlue);
+    // Unlike the other small windows, this one has its title and a close button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(tr("Tezzle! High Scores"));
+    ui::buildAll(this, kControls, "HighScoreWindow");
+    message_ = ui::control<ui::TextBox>(this, "highScoreMessage");
+    const ui::Look look = ui::lookOf(kControls[0]);
+    for (int row = 0; row < kHighScoreRows; ++row) {
+        ui::Look left = look;
+        left.align = Qt::AlignLeft | Qt::AlignVCenter;
+        names_[row] = new ui::TextBox(left, this);
+        names_[row]->setObjectName(QStringLiteral("highNameLabel%1").arg(row));
+        names_[row]->setGeometry(32, rowTop(row), 220, 24);
+        ui::Look right = look;
+        right.align = Qt::AlignRight | Qt::AlignVCenter;
+        scores_[row] = new ui::TextBox(right, this);
+        scores_[row]->setObjectName(QStringLiteral("highScoreLabel%1").arg(row));
+        scores_[row]->setGeometry(256, rowTop(row), 84, 24);
+    }
+    showRows();
+
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("highNameEdit"));
+    name_->setAccessibleName(tr("Your name"));
+    name_->setMaxLength(kMaxNameLength);
+    name_->setFont(ui::font(kCaptionFont));
+    const bool entering = highPosition_ >= 1 && highPosition_ <= kHighScoreRows;
+    if (entering) {
+        // Over the new row, 4 pixels above it.
+        name_->setGeometry(28, rowTop(highPosition_ - 1) - 4, 228, 30);
+        name_->setFocus();
+    }
+    name_->setVisible(entering);
+    stored_ = !entering;
+    connect(name_, &QLineEdit::returnPressed, this, [this] {
+        if (confirm())
+            close();
+    });
+    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this,
+            [this] {
+                if (confirm())
+                    close();
+            });
+}
+
+HighScoreWindow::~HighScoreWindow() {
+    confirm(); // the program may quit while the name is being typed
+}
+
+void HighScoreWindow::showRows() {
+    for (int row = 0; row < kHighScoreRows; ++row) {
+        const QString name = QString::fromStdString(services_.settings.highNames[row]);
+        const QString score = QString::number(services_.settings.highScores[row]);
+        names_[row]->setText(name);
+        scores_[row]->setText(score);
+        names_[row]->setAccessibleName(name);
+        scores_[row]->setAccessibleName(tr("%1 points").arg(score));
+    }
+}
+
+bool HighScoreWindow::confirm() {
+    if (stored_)
+        return true;
+    stored_ = true;
+    Settings& s = services_.settings;
+    const WriteResult written = storeHighScoreName(services_.highScorePath.toStdString(),
+                                                   s.highNames, s.highScores,
+                                                   static_cast<std::int16_t>(highPosition_),
+                                                   name_->text().toStdString());
+    name_->hide();
+    showRows();
+    if (written.ok)
+        return true;
+    message_->setText(tr("Not saved: %1").arg(QString::fromStdString(written.error)));
+    return false;
+}
+
+void HighScoreWindow::closeEvent(QCloseEvent* event) {
+    confirm();
+    event->accept();
+}
+
+} // namespace tezzle::frontend

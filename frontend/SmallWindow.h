@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Tables.h"
+#include "ui/Layout.h"
+
+#include <QSize>
+
+class QAbstractButton;
+class QWidget;
+
+// The look the title, set-up, one-player and high score windows share.
+namespace tezzle::frontend {
+
+inline constexpr QSize kSmallWindow{372, 438};
+inline constexpr Rgb kDarkBlue{0, 0, 192};
+inline constexpr Rgb kSilver{192, 192, 192};
+inline constexpr Rgb kOrange{255, 128, 0};
+
+inline constexpr ui::FontSpec kGameNameFont{ui::Face::Tahoma, 64, true};
+inline constexpr ui::FontSpec kButtonFont{ui::Face::Arial, 21, true};
+inline constexpr ui::FontSpec kSmallButtonFont{ui::Face::Arial, 17, true};
+inline constexpr ui::FontSpec kCaptionFont{ui::Face::Arial, 16, true};
+
+// A fixed 372 x 438 window on its background colour, centred at its own size, with a bare
+// title bar.
+void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background);
+
+// A check box or an option in yellow on the window's dark blue, as wide as its text needs.
+void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontSpec font,
+                 int height);
+
+} // namespace tezzle::frontend
