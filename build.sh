@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 # Qt and the fonts the windows are laid out in (Liberation Sans for Arial, Wine's Tahoma);
 # PulseAudio for the test that plays a cue through a real sound server.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev
-fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio pulseaudio-utils"
+fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

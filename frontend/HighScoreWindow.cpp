@@ -19,13 +19,32 @@ using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 
 constexpr std::array kControls{
-    ControlSpec{"aloneCaption", {16, 12, 340, 24}, kCaptionFont, kYellow, Kind::Text,
+    ControlSpec{"aloneCaption",
+                {16, 12, 340, 24},
+                kCaptionFont,
+                kYellow,
+                Kind::Text,
                 QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
-    ControlSpec{"computerCaption", {16, 196, 340, 24}, kCaptionFont, kYellow, Kind::Text,
+    ControlSpec{"computerCaption",
+                {16, 196, 340, 24},
+                kCaptionFont,
+                kYellow,
+                Kind::Text,
                 QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
-    ControlSpec{"highScoreMessage", {16, 362, 340, 24}, kCaptionFont, colours::kWhite, Kind::Text,
-                "", {}, Qt::AlignCenter, true},
-    ControlSpec{"highScoreOkButton", {136, 392, 100, 29}, kButtonFont, kYellow, Kind::Button,
+    ControlSpec{"highScoreMessage",
+                {16, 362, 340, 24},
+                kCaptionFont,
+                colours::kWhite,
+                Kind::Text,
+                "",
+                {},
+                Qt::AlignCenter,
+                true},
+    ControlSpec{"highScoreOkButton",
+                {136, 392, 100, 29},
+                kButtonFont,
+                kYellow,
+                Kind::Button,
                 QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
 };
 
@@ -83,11 +102,10 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition,
         if (confirm())
             close();
     });
-    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this,
-            [this] {
-                if (confirm())
-                    close();
-            });
+    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this, [this] {
+        if (confirm())
+            close();
+    });
 }
 
 HighScoreWindow::~HighScoreWindow() {
@@ -110,10 +128,9 @@ bool HighScoreWindow::confirm() {
         return true;
     stored_ = true;
     Settings& s = services_.settings;
-    const WriteResult written = storeHighScoreName(services_.highScorePath.toStdString(),
-                                                   s.highNames, s.highScores,
-                                                   static_cast<std::int16_t>(highPosition_),
-                                                   name_->text().toStdString());
+    const WriteResult written =
+        storeHighScoreName(services_.highScorePath.toStdString(), s.highNames, s.highScores,
+                           static_cast<std::int16_t>(highPosition_), name_->text().toStdString());
     name_->hide();
     showRows();
     if (written.ok)

@@ -17,6 +17,14 @@ namespace tezzle::frontend {
 
 namespace {
 
+// Shows a window, bringing it to the front when it was open already.
+void present(QWidget* window) {
+    if (window->isVisible())
+        window->raise();
+    window->show();
+    window->activateWindow();
+}
+
 // Closes a window the program leaves, without the window's own close handling.
 template <class Window> void dismiss(QPointer<Window>& window) {
     if (window) {
@@ -80,8 +88,7 @@ void Program::showTitle(bool afterGame) {
         title_->showMessage(tr("The game could not be saved: %1").arg(saveFailure_));
         saveFailure_.clear();
     }
-    title_->show();
-    title_->raise();
+    present(title_);
 }
 
 void Program::showSetup() {
@@ -97,23 +104,20 @@ void Program::showSetup() {
         });
         connect(setup_, &SetupWindow::exitClicked, this, &Program::quitRequested);
     }
-    setup_->show();
-    setup_->raise();
+    present(setup_);
 }
 
 void Program::showOnePlayer() {
     if (!onePlayer_) {
         onePlayer_ = new OnePlayerWindow(services_);
         connect(onePlayer_, &OnePlayerWindow::soloClicked, this, &Program::playSolo);
-        connect(onePlayer_, &OnePlayerWindow::computerClicked, this,
-                &Program::playAgainstComputer);
+        connect(onePlayer_, &OnePlayerWindow::computerClicked, this, &Program::playAgainstComputer);
         connect(onePlayer_, &OnePlayerWindow::exitClicked, this, [this] {
             showSetup();
             dismiss(onePlayer_);
         });
     }
-    onePlayer_->show();
-    onePlayer_->raise();
+    present(onePlayer_);
 }
 
 void Program::openBoard() {
@@ -135,9 +139,7 @@ void Program::openBoard() {
         board_, &board::BoardWindow::openHighScores, this,
         [this](int score, bool computer) { offerHighScore(score, computer); },
         Qt::QueuedConnection);
-    board_->show();
-    board_->raise();
-    board_->activateWindow();
+    present(board_);
 }
 
 void Program::titleOk(bool clearBoard) {
@@ -221,9 +223,7 @@ void Program::showHighScores(int highPosition) {
     closeHighScores();
     highScores_ = new HighScoreWindow(services_, highPosition);
     highScores_->setAttribute(Qt::WA_DeleteOnClose);
-    highScores_->show();
-    highScores_->raise();
-    highScores_->activateWindow();
+    present(highScores_);
 }
 
 } // namespace tezzle::frontend

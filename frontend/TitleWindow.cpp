@@ -18,17 +18,40 @@ using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 
 constexpr std::array kControls{
-    ControlSpec{"gameNameLabel", {8, 0, 357, 81}, kGameNameFont, colours::kRed, Kind::Text,
+    ControlSpec{"gameNameLabel",
+                {8, 0, 357, 81},
+                kGameNameFont,
+                colours::kRed,
+                Kind::Text,
                 QT_TRANSLATE_NOOP("TitleWindow", "TEZZLE!")},
-    ControlSpec{"restartButton", {48, 352, 265, 29}, kButtonFont, kYellow, Kind::Button,
+    ControlSpec{"restartButton",
+                {48, 352, 265, 29},
+                kButtonFont,
+                kYellow,
+                Kind::Button,
                 QT_TRANSLATE_NOOP("TitleWindow", "Restart Previous Game")},
-    ControlSpec{"okButton", {88, 392, 89, 29}, kButtonFont, kYellow, Kind::Button,
+    ControlSpec{"okButton",
+                {88, 392, 89, 29},
+                kButtonFont,
+                kYellow,
+                Kind::Button,
                 QT_TRANSLATE_NOOP("TitleWindow", "OK")},
-    ControlSpec{"exitButton", {184, 392, 89, 29}, kButtonFont, kYellow, Kind::Button,
+    ControlSpec{"exitButton",
+                {184, 392, 89, 29},
+                kButtonFont,
+                kYellow,
+                Kind::Button,
                 QT_TRANSLATE_NOOP("TitleWindow", "Exit")},
     // Over the lower part of the picture, for what the player must know before going on.
-    ControlSpec{"messageLabel", {24, 264, 320, 80}, kCaptionFont, kYellow, Kind::Box, "",
-                colours::kBlack, Qt::AlignCenter, true},
+    ControlSpec{"messageLabel",
+                {24, 264, 320, 80},
+                kCaptionFont,
+                kYellow,
+                Kind::Box,
+                "",
+                colours::kBlack,
+                Qt::AlignCenter,
+                true},
 };
 
 } // namespace
@@ -69,8 +92,8 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     if (!adjacency_.complete()) {
         restart->setEnabled(false);
         ok->setEnabled(false);
-        showMessage(tr("%1 No game can be played.")
-                        .arg(QString::fromStdString(describe(adjacency_))));
+        showMessage(
+            tr("%1 No game can be played.").arg(QString::fromStdString(describe(adjacency_))));
     }
 }
 
@@ -80,8 +103,8 @@ void TitleWindow::setCancel() {
 
 void TitleWindow::showMessage(const QString& message) {
     // A second message (a failed save and a damaged table) goes below the first.
-    const QString shown = message_->isVisible() ? message_->text() + QLatin1Char('\n') + message
-                                                : message;
+    const QString shown =
+        message_->isVisible() ? message_->text() + QLatin1Char('\n') + message : message;
     message_->setText(shown);
     message_->setAccessibleName(shown);
     message_->show();

@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
     ui::loadFonts();
     Settings settings;
     // One generator for the whole run, seeded once.
-    const auto seed = static_cast<std::uint64_t>(
-                          std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                      (static_cast<std::uint64_t>(std::random_device{}()) << 32);
+    const auto seed =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(std::random_device{}()) << 32);
     SeededRandom random(seed);
     const ui::SteadyClock clock;
     const ui::DataFolder data = ui::DataFolder::besideProgram();

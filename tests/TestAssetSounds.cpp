@@ -88,18 +88,19 @@ int peakOf(const std::vector<std::int16_t>& s, std::size_t from, std::size_t to)
     return peak;
 }
 
-// Bounds on each cue's length in seconds: clicks are brief, the gong rings, the crowd and the
-// cheer last longest; all but those three end within a second.
+// Bounds on each cue's length in seconds: clicks are brief (but last 0.3 s, the rest silence, or
+// the sound server would never start them), the gong rings, the crowd and the cheer last
+// longest; all but those three end within a second.
 struct Bounds {
     double shortest;
     double longest;
 };
 constexpr std::array<Bounds, tezzle::kCueCount> kBounds{{
     {0.4, 0.999},  // cupdice
-    {0.02, 0.2},   // click1
-    {0.02, 0.2},   // click
-    {0.05, 0.5},   // space
-    {0.05, 0.5},   // key
+    {0.3, 0.31},   // click1
+    {0.3, 0.31},   // click
+    {0.3, 0.5},    // space
+    {0.3, 0.5},    // key
     {0.3, 0.999},  // boom
     {0.3, 0.999},  // subping
     {0.15, 0.999}, // laser3
@@ -108,7 +109,7 @@ constexpr std::array<Bounds, tezzle::kCueCount> kBounds{{
     {0.2, 0.999},  // boink
     {1.0, 3.0},    // gong
     {1.5, 3.0},    // crowd
-    {0.05, 0.6},   // tink
+    {0.3, 0.6},    // tink
 }};
 
 void fft(std::vector<std::complex<double>>& a) {

@@ -5,11 +5,14 @@
 
 #include "GameHarness.h"
 
+#include "ui/Controls.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Services.h"
 #include "ui/TimerDriver.h"
 
+#include <QFontMetrics>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -28,8 +31,8 @@ public:
     std::vector<tezzle::Cue> played;
 };
 
-struct Program {
-    Program()
+struct TestProgram {
+    TestProgram()
         : services{settings,
                    random,
                    cues,
@@ -64,5 +67,29 @@ struct Program {
     VirtualClock clock;
     tezzle::ui::Services services;
 };
+
+// The captions of a window's texts and buttons that need more room than their box gives.
+inline QStringList captionsThatDoNotFit(const QWidget& window) {
+    QStringList tooBig;
+    auto check = [&](const QWidget* w, const QString& text, const tezzle::ui::Look& look) {
+        const int inset = look.border ? 1 : 0;
+        const QRect room = w->rect().adjusted(inset, inset, -inset, -inset);
+        const QFontMetrics metrics(look.font);
+        const QRect needed = metrics.boundingRect(
+            room, static_cast<int>(look.align) | (look.wrap ? Qt::TextWordWrap : 0), text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            tooBig << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
+                          .arg(w->objectName(), text)
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
+    };
+    for (const auto* box : window.findChildren<tezzle::ui::TextBox*>())
+        check(box, box->text(), box->look());
+    for (const auto* button : window.findChildren<tezzle::ui::Button*>())
+        check(button, button->text(), button->look());
+    return tooBig;
+}
 
 } // namespace harness

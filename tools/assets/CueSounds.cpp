@@ -359,6 +359,9 @@ Samples synthesise(Cue cue) {
     const Recipe& recipe = kRecipes[static_cast<std::size_t>(cue)];
     Samples s = recipe.make();
     finish(s, recipe.peak, 0.002, recipe.fadeOut);
+    // The sound server starts playing a stream only once about a quarter of a second of it is
+    // buffered: a shorter cue would never be heard, so it ends in silence up to 0.3 s.
+    s.resize(std::max(s.size(), static_cast<std::size_t>(sampleCount(0.3))));
     return s;
 }
 

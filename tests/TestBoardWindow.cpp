@@ -1,0 +1,289 @@
+// The board window: what a player sees at every moment of a game, a game played by clicks
+// alone, and Exit with its saved game.
+
+#include "WindowHarness.h"
+
+#include "board/BoardWindow.h"
+#include "core/Geometry.h"
+#include "files/SavedGameFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace harness;
+using tezzle::board::BoardWindow;
+namespace ui = tezzle::ui;
+
+namespace {
+
+template <class T> T* find(const QWidget& window, const QString& name) {
+    T* control = window.findChild<T*>(name);
+    if (control == nullptr)
+        qFatal("no control %s", qPrintable(name));
+    return control;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Every named control against what the game's state says it shows; the differences found.
+QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
+    QStringList out;
+    auto expect = [&](bool ok, const QString& what) {
+        if (!ok)
+            out << what;
+    };
+    const GameState& s = w.game().state();
+    const auto* banner = find<ui::TextBox>(w, "bannerLabel");
+    expect(banner->text() == qs(s.banner) && banner->look().text == ui::toQColor(s.bannerColour),
+           "banner " + banner->text());
+    expect(std::abs(banner->geometry().center().x() - 418) <= 1, "banner centre");
+    const auto* logo = find<ui::TextBox>(w, "logoLabel");
+    expect(logo->text() == qs(s.logoText) && logo->look().text == ui::toQColor(s.logoColour),
+           "logo");
+    const QColor turn = ui::toQColor(s.buttonColour);
+    const auto* throwDice = find<ui::Button>(w, "throwDiceButton");
+    expect(throwDice->isEnabled() == s.throwDiceEnabled, "Throw Dice enabled");
+    for (const char* name : {"throwDiceButton", "exitButton", "newGameButton", "cheatChartButton"})
+        expect(find<ui::Button>(w, name)->look().text == turn, QString("%1 colour").arg(name));
+    const auto* seconds = find<ui::TextBox>(w, "secondsRemainingLabel");
+    expect(seconds->isHidden() != s.clockRowShown && seconds->look().text == turn, "seconds");
+    expect(find<QWidget>(w, "illegalMoveLabel")->isHidden() != s.illegalMoveShown, "illegal");
+    const auto* flash = find<ui::Picture>(w, "flashCounter");
+    expect(flash->isHidden() != s.flashCounterShown, "flash shown");
+    if (s.flashCounterShown) {
+        const auto at = tezzle::geometry::toPixels(
+            tezzle::geometry::counterPosition(s.flashCounterAt, s.flashCounterAt == 100 ? 0 : 480));
+        expect(s.flashCounterAt == 100 || flash->pos() == QPoint(at.x, at.y), "flash place");
+        expect(flash->pixmap().cacheKey() == data.picture(s.flashCounterPicture).cacheKey(),
+               "flash picture");
+    }
+    for (int i = 0; i < 4; ++i) {
+        const DieBox& box = s.diceBoxes[i];
+        const auto* die = find<ui::TextBox>(w, QString("dieBox%1").arg(i));
+        expect(die->text() == (box.face == 0 ? QString() : QString::number(box.face)) &&
+                   die->isEnabled() == box.enabled &&
+                   die->look().background == ui::toQColor(box.background),
+               QString("die %1").arg(i));
+        const PlayerPanel& panel = s.players[i];
+        const auto* score = find<ui::TextBox>(w, QString("scoreBox%1").arg(i));
+        expect(find<QWidget>(w, QString("playerNameLabel%1").arg(i))->isHidden() != panel.shown &&
+                   score->isHidden() != panel.shown &&
+                   score->text() == (panel.score ? QString::number(*panel.score) : QString()) &&
+                   score->isEnabled() == panel.inPlay,
+               QString("panel %1").arg(i));
+        const auto* clock = find<ui::TextBox>(w, QString("clockLabel%1").arg(i));
+        expect(clock->isHidden() != (s.clockRowShown && panel.shown) &&
+                   clock->text() == QString::number(panel.clock),
+               QString("clock %1").arg(i));
+    }
+    for (int n = 1; n <= 100; ++n) {
+        const bool covered = s.covered.test(n);
+        const auto* counter = find<ui::Picture>(w, QString("counterImage%1").arg(n));
+        expect(find<QWidget>(w, QString("numberLabel%1").arg(n))->isHidden() == covered &&
+                   counter->isHidden() != covered,
+               QString("hexagon %1").arg(n));
+        if (covered)
+            expect(counter->pixmap().cacheKey() == data.picture(s.counterPictures[n]).cacheKey(),
+                   QString("counter %1").arg(n));
+    }
+    return out;
+}
+
+struct Board {
+    explicit Board(TestProgram& program)
+        : p(program)
+        , window(new BoardWindow(program.services)) {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    }
+    ~Board() { delete window; }
+
+    void run(Millis ms) {
+        p.run(
+            window->driver(), [this] { return window->game().nextTickIn(); }, ms);
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(find<QWidget>(*window, name), Qt::LeftButton);
+    }
+    QStringList mismatches() const { return ::mismatches(*window, p.services.data); }
+
+    TestProgram& p;
+    QPointer<BoardWindow> window;
+};
+
+} // namespace
+
+class TestBoardWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A restored four-player game with clocks: a double Tezzle!, a Tezzle!, an illegal move and
+    // a clock running out, checked against the game's state at every step.
+    void mirrorsTheGameThroughATurnOfFourPlayers() {
+        TestProgram p;
+        Settings& s = p.settings;
+        s.numPlayers = 4;
+        s.timeAllowed = 30;
+        s.restartGame = 1;
+        for (auto [n, owner] : {std::pair{12, 2}, {18, 3}, {25, 4}, {32, 2}})
+            s.board[n] = static_cast<std::int16_t>(owner);
+        s.savedTurnCounter = -1;
+        s.savedScores = {0, 0, 130, 20, 50};
+        s.savedClocks = {0, 30, 25, 30, 12};
+        Board b(p);
+        s.restartGame = 0;
+        QCOMPARE(b.mismatches(), QStringList());
+
+        auto turn = [&](const Dice& dice, int n, Millis think) {
+            p.random.throws.push_back(dice);
+            b.click("throwDiceButton");
+            QCOMPARE(b.mismatches(), QStringList());
+            b.run(1300); // rolling
+            QCOMPARE(b.mismatches(), QStringList());
+            b.run(950 + think);
+            QCOMPARE(b.mismatches(), QStringList());
+            if (n != 0)
+                b.click(QString("numberLabel%1").arg(n));
+            for (int step = 0; step < 10; ++step) { // flashes and the change of turn
+                b.run(250);
+                QCOMPARE(b.mismatches(), QStringList());
+            }
+        };
+        b.run(1);
+        QCOMPARE(find<ui::TextBox>(*b.window, "bannerLabel")->text(), QString("Blue to Play"));
+        QVERIFY(!b.window->driver().armed()); // waiting for a throw wakes nothing
+        turn(diceMaking(17), 17, 0);          // Blue: double Tezzle!
+        turn(diceMaking(33), 33, 0);          // Red: Tezzle!
+        turn(diceNotMaking(90), 90, 0);       // Green: illegal
+        turn(diceMaking(50), 0, 12000);       // Yellow: out of time
+        QCOMPARE(find<ui::TextBox>(*b.window, "bannerLabel")->text(), QString("Blue to Play"));
+        QVERIFY(!find<QWidget>(*b.window, "scoreBox3")->isEnabled());
+        QCOMPARE(p.cues.played,
+                 (std::vector<Cue>{Cue::CupDice, Cue::Cheer2, Cue::CupDice, Cue::Cash, Cue::CupDice,
+                                   Cue::Boink, Cue::CupDice, Cue::Gong}));
+        QVERIFY(!b.window->driver().armed());
+    }
+
+    // Two players by mouse clicks alone, Blue along the left edge and the top: the path ends
+    // the game, Blue gets the 500 and wins. The cues are the game's, in order.
+    void aGameByClicksReachesItsWinner() {
+        const std::vector<int> blue{1,  2,  4,  7,  11, 16, 22, 29, 37, 46,
+                                    56, 65, 73, 80, 86, 91, 95, 98, 100};
+        const std::vector<int> red{3,  5,  6,  8,  9,  10, 12, 13, 14,
+                                   15, 17, 18, 19, 20, 21, 23, 24, 25};
+        TestProgram p;
+        p.settings.numPlayers = 2;
+        Board b(p);
+        Table twin({.players = 2});
+        Game& game = twin.open();
+        std::vector<Cue> expected;
+        auto play = [&](int n) {
+            p.random.throws.push_back(diceMaking(n));
+            twin.random.throws.push_back(diceMaking(n));
+            b.click("throwDiceButton");
+            game.throwDice();
+            b.run(2250);
+            game.advance(2250);
+            b.click(QString("numberLabel%1").arg(n));
+            game.clickNumber(n);
+            b.run(2000);
+            game.advance(2000);
+            for (Cue c : twin.cues())
+                expected.push_back(c);
+        };
+        for (std::size_t i = 0; i < blue.size(); ++i) {
+            play(blue[i]);
+            if (i < red.size())
+                play(red[i]);
+        }
+        const auto* banner = find<ui::TextBox>(*b.window, "bannerLabel");
+        QCOMPARE(banner->text(), QString("GAME OVER!!!"));
+        QCOMPARE(b.mismatches(), QStringList());
+        b.run(2000);
+        QCOMPARE(banner->text(), QString("500 points to Blue"));
+        QCOMPARE(b.mismatches(), QStringList());
+        b.run(2000);
+        QCOMPARE(banner->text(), QString("BLUE HAS WON!"));
+        QCOMPARE(b.mismatches(), QStringList());
+        QCOMPARE(p.cues.played, expected);
+        QCOMPARE(p.cues.played.back(), Cue::Crowd);
+    }
+
+    void exitSavesTheGame_data() {
+        QTest::addColumn<bool>("closeRequest");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("Exit") << false << false;
+        QTest::newRow("the window manager's close") << true << false;
+        QTest::newRow("a save that cannot be written") << false << true;
+    }
+
+    void exitSavesTheGame() {
+        QFETCH(bool, closeRequest);
+        QFETCH(bool, blocked);
+        TestProgram p;
+        p.settings.numPlayers = 3;
+        p.settings.timeAllowed = 40;
+        const QString path = p.services.savedGamePath;
+        const QByteArray previous = "the previous game\r\n";
+        if (blocked) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(previous);
+            old.close();
+            QVERIFY(QDir().mkdir(path + ".tmp")); // the temporary file cannot be made
+        }
+        Board b(p);
+        p.random.throws.push_back(diceMaking(17));
+        b.click("throwDiceButton");
+        b.run(2250);
+        b.click("numberLabel17");
+        b.run(2000);
+        const SavedGame expected = b.window->game().savedGame();
+        p.cues.played.clear();
+        QSignalSpy title(b.window, &BoardWindow::goToTitle);
+        QSignalSpy chart(b.window, &BoardWindow::closeCheatChart);
+        QSignalSpy failed(b.window, &BoardWindow::saveFailed);
+        if (closeRequest)
+            b.window->close();
+        else
+            b.click("exitButton");
+        QCOMPARE(title.count(), 1);
+        QCOMPARE(chart.count(), 1);
+        QVERIFY(p.cues.played.empty()); // Exit's click is the title window's
+        if (blocked) {
+            QCOMPARE(failed.count(), 1);
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), previous);
+        } else {
+            QCOMPARE(failed.count(), 0);
+            QCOMPARE(readSavedGame(path.toStdString()).game, std::optional<SavedGame>(expected));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(b.window.isNull()); // the board is gone once the batch is handled
+    }
+
+    // Every caption fits its box, and the longest banners stand clear of Throw Dice and the logo.
+    void captionsFit() {
+        TestProgram p;
+        p.settings.numPlayers = 4;
+        p.settings.timeAllowed = 600;
+        Board b(p);
+        find<QWidget>(*b.window, "illegalMoveLabel")->show();
+        QCOMPARE(captionsThatDoNotFit(*b.window), QStringList());
+        auto* banner = find<ui::TextBox>(*b.window, "bannerLabel");
+        for (const char* text : {"YELLOW HAS WON!", "500 points to Yellow", "GREEN HAS WON!",
+                                 "700 points scored", "Yellow to Play"}) {
+            banner->setText(text);
+            QVERIFY2(banner->geometry().left() > 217 && banner->geometry().right() < 629, text);
+        }
+    }
+};
+
+QTEST_MAIN(TestBoardWindow)
+#include "TestBoardWindow.moc"
