@@ -14,6 +14,7 @@ using tezzle::SavedGame;
 using tezzle::SavedGameStatus;
 
 Q_DECLARE_METATYPE(tezzle::SavedGameStatus)
+Q_DECLARE_METATYPE(tezzle::SavedGame)
 
 namespace {
 
@@ -182,24 +183,36 @@ private slots:
 
     void otherLineEndsAndBlanksStillRead_data() {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SavedGame>("game");
         const QList<QByteArray> lines = goldenLines();
-        QTest::newRow("LF line ends") << lines.join("\n") + "\n";
-        QTest::newRow("no last line end") << lines.join("\r\n");
-        QTest::newRow("blank lines after the last") << joined(lines) + "\r\n\r\n";
+        QTest::newRow("LF line ends") << lines.join("\n") + "\n" << goldenGame();
+        QTest::newRow("no last line end") << lines.join("\r\n") << goldenGame();
+        QTest::newRow("blank lines after the last") << joined(lines) + "\r\n  \r\n" << goldenGame();
         QList<QByteArray> spaced = lines;
         spaced[200] = "  3  ";
-        QTest::newRow("blanks around a number") << joined(spaced);
+        QTest::newRow("blanks around a number") << joined(spaced) << goldenGame();
         QList<QByteArray> words = lines;
         words[0] = "hexagon one";
         words[2] = "\"3, as written\"";
-        QTest::newRow("hexagon lines hold anything of one field") << joined(words);
+        QTest::newRow("hexagon lines hold anything of one field") << joined(words) << goldenGame();
+        // Empty last lines are values, whatever follows them.
+        SavedGame silent = goldenGame();
+        silent.soundOn = 0;
+        QTest::newRow("an empty sound line")
+            << joined(lines.mid(0, 213) + QList<QByteArray>{""}) << silent;
+        SavedGame stopped = silent;
+        stopped.clocks = {0, 0, 0, 0};
+        QTest::newRow("empty clocks and sound, then blank lines")
+            << joined(lines.mid(0, 209) + QList<QByteArray>(5)) + "\r\n"
+            << stopped;
     }
 
     void otherLineEndsAndBlanksStillRead() {
         QFETCH(QByteArray, bytes);
+        QFETCH(SavedGame, game);
         const auto read = tezzle::parseSavedGame(bytes.toStdString());
         QCOMPARE(read.status, SavedGameStatus::Ok);
-        QVERIFY(read.game == goldenGame());
+        QVERIFY(read.game == game);
     }
 
     void damagedFiles_data() {
