@@ -144,9 +144,13 @@ HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScor
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {false, 0, "There is no high score file yet."};
-    // Ten rows of names and scores fit easily; read no more than that could need.
-    std::string text(64 * 1024, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    // Ten rows of names and scores fit easily; a file that does not end within this is not a
+    // high score file, and reading only its start could take a cut number for a whole one.
+    constexpr std::streamsize kLimit = 64 * 1024;
+    std::string text(kLimit, '\0');
+    in.read(text.data(), kLimit);
+    if (in.gcount() == kLimit && in.peek() != std::char_traits<char>::eof())
+        return {false, 0, "The high score file is far too large to be one; it was not read."};
     text.resize(static_cast<std::size_t>(in.gcount()));
 
     FieldReader fields(std::move(text));

@@ -41,7 +41,7 @@ struct HighScoreRead {
 // Reads highscores.txt: ten rows of a name, then a score, separated by commas or line ends; a
 // name may be in double quotes (then it may hold commas, and "" stands for a quote). Rows are
 // taken in order until one fails to read; that row and those after it keep what the table
-// held.
+// held. A file too large to be a high score file is not read at all.
 HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScores& scores);
 
 // The file's text: one row per line, the name quoted, a comma, the score.

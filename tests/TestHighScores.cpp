@@ -195,6 +195,9 @@ private slots:
         QTest::newRow("a score too large") << QByteArray("\"A\",40000\r\n") << 0;
         QTest::newRow("an open quote") << QByteArray("\"A\",1\r\n\"B,2\r\n\"C\",3\r\n") << 1;
         QTest::newRow("text after a quote") << QByteArray("\"A\"x,1\r\n") << 0;
+        // Cut at 64 KiB, the first row would read as "x",327.
+        QTest::newRow("larger than 64 KiB")
+            << "\"" + QByteArray(64 * 1024 - 6, 'x') + "\",32767\r\n" + QByteArray(9, '\n') << 0;
     }
 
     void damagedFilesKeepTheRowsInMemory() {
