@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -149,7 +150,9 @@ private slots:
                     QCOMPARE(readScores[row], std::int16_t{-1});
                     continue;
                 }
-                QVERIFY(readNames[row].find_first_of("\r\n") == std::string::npos);
+                QVERIFY(std::none_of(readNames[row].begin(), readNames[row].end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                }));
                 QVERIFY(readNames[row].size() <= 4 * tezzle::kMaxNameReadLength);
             }
             // Whatever was read is written back in a form that reads back the same.
