@@ -30,7 +30,7 @@ int randomChoice(const NumberSet& candidates, RandomSource& random) {
     if (!any)
         return 0;
     for (;;) {
-        const int n = drawBelow(random, Draw::ComputerNumber, 100) + 1;
+        const int n = drawOneTo(random, Draw::ComputerNumber, 100);
         if (candidates.test(n))
             return n;
     }

@@ -65,4 +65,16 @@ inline int drawBelow(RandomSource& random, Draw what, int n) {
     return v < n ? v : n - 1;
 }
 
+// Int(random x n + 1): a whole number 1 to n, whatever value the source returns. Not the same
+// as drawBelow(n) + 1 for a few values just below a multiple of 1 / n, where adding 1 rounds up.
+inline int drawOneTo(RandomSource& random, Draw what, int n) {
+    const double u = random.next(what);
+    if (!(u > 0.0))
+        return 1;
+    if (u >= 1.0)
+        return n;
+    const int v = static_cast<int>(u * n + 1.0);
+    return v < n ? v : n;
+}
+
 } // namespace tezzle

@@ -10,8 +10,16 @@ namespace {
 
 constexpr int kValues = 600;
 
-bool isSeparator(char c) {
-    return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n';
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+bool endsNumber(char c) {
+    return c == ',' || isBlank(c) || isLineBreak(c);
 }
 
 } // namespace
@@ -24,19 +32,24 @@ AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray)
 
     AdjacencyReadResult result{AdjacencyStatus::Short, 0};
     std::size_t pos = 0;
+    bool afterComma = false;
     while (result.valuesRead < kValues) {
-        while (pos < text.size() && isSeparator(text[pos]))
+        while (pos < text.size() && (isBlank(text[pos]) || (!afterComma && isLineBreak(text[pos]))))
             ++pos;
         if (pos >= text.size())
             return result;
+        // A comma with nothing before or after it in its line leaves a field empty; reading on
+        // would shift every later number of the table by one.
+        if (text[pos] == ',' || isLineBreak(text[pos])) {
+            result.status = AdjacencyStatus::NotANumber;
+            return result;
+        }
         std::size_t end = pos;
-        while (end < text.size() && !isSeparator(text[end]))
+        while (end < text.size() && !endsNumber(text[end]))
             ++end;
 
         const char* first = text.data() + pos;
         const char* last = text.data() + end;
-        if (*first == '+')
-            ++first;
         long value = 0;
         const auto [stop, error] = std::from_chars(first, last, value);
         if (error == std::errc::result_out_of_range ||
@@ -58,7 +71,14 @@ AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray)
         }
         connarray[result.valuesRead / 6][result.valuesRead % 6] = static_cast<std::int16_t>(value);
         ++result.valuesRead;
+
+        // Blanks after a number, then at most one comma, end its field.
         pos = end;
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        afterComma = pos < text.size() && text[pos] == ',';
+        if (afterComma)
+            ++pos;
     }
     result.status = AdjacencyStatus::Complete;
     return result;

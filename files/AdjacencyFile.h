@@ -10,7 +10,7 @@ enum class AdjacencyStatus {
     Complete,   // all 600 numbers read
     Missing,    // the file cannot be opened
     Short,      // the file ends before the 600th number
-    NotANumber, // a field is not a whole number
+    NotANumber, // a field is not a whole number, or is empty
     OutOfRange, // a number does not fit in 16 bits
     NotOnBoard, // a number is neither 0 nor a hexagon 1 to 100
 };
@@ -22,9 +22,10 @@ struct AdjacencyReadResult {
 };
 
 // Reads the board adjacency file into connarray: six numbers per hexagon, hexagons 1 to 100 in
-// order, separated by commas, blanks or line breaks; anything after the 600th is ignored. On a
-// failure reading stops there: the values before it stay, the rest keep what they held. Only a
-// complete table lets a game be played.
+// order, separated by commas, blanks or line breaks; anything after the 600th is ignored. A
+// number is written without a plus sign, and a comma with nothing before or after it in its line
+// (an empty field) is a fault. On a failure reading stops there: the values before it stay, the
+// rest keep what they held. Only a complete table lets a game be played.
 AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray);
 
 // The file's text for a table: one hexagon per line, six comma-separated neighbours.

@@ -34,6 +34,24 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+// Every control character becomes a blank: C0 (tab and NUL among them), DEL, and C1 as UTF-8
+// writes it (C2 80 to C2 9F), so no name can break a line, hide or upset a label.
+std::string blankedControls(const std::string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto u = static_cast<unsigned char>(s[i]);
+        if (u == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(s[i + 1]) <= 0x9F) {
+            out += ' ';
+            ++i;
+        } else {
+            out += (u < 0x20 || u == 0x7F) ? ' ' : s[i];
+        }
+    }
+    return out;
+}
+
 // Reads the comma- and line-separated fields of the file in order.
 class FieldReader {
 public:
@@ -112,10 +130,6 @@ std::optional<std::int16_t> scoreOf(const std::string& field) {
     return static_cast<std::int16_t>(v);
 }
 
-bool hasLineBreak(const std::string& s) {
-    return s.find_first_of("\r\n") != std::string::npos;
-}
-
 } // namespace
 
 std::int16_t checkhighscore(HighNames& names, HighScores& scores, bool againstComputer,
@@ -144,9 +158,13 @@ HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScor
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {false, 0, "There is no high score file yet."};
-    // Ten rows of names and scores fit easily; read no more than that could need.
-    std::string text(64 * 1024, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    // Ten rows of names and scores fit easily; a file that does not end within this is not a
+    // high score file, and reading only its start could take a cut number for a whole one.
+    constexpr std::streamsize kLimit = 64 * 1024;
+    std::string text(kLimit, '\0');
+    in.read(text.data(), kLimit);
+    if (in.gcount() == kLimit && in.peek() != std::char_traits<char>::eof())
+        return {false, 0, "The high score file is far too large to be one; it was not read."};
     text.resize(static_cast<std::size_t>(in.gcount()));
 
     FieldReader fields(std::move(text));
@@ -155,12 +173,12 @@ HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScor
         const auto name = fields.next();
         const auto scoreField = name ? fields.next() : std::nullopt;
         const auto score = scoreField ? scoreOf(*scoreField) : std::nullopt;
-        if (!name || !score || hasLineBreak(*name)) {
+        if (!name || !score) {
             result.error = "The high score file is damaged from row " + std::to_string(row + 1) +
                            " on; those rows keep their earlier values.";
             return result;
         }
-        names[row] = firstCharacters(*name, kMaxNameReadLength);
+        names[row] = firstCharacters(blankedControls(*name), kMaxNameReadLength);
         scores[row] = *score;
         result.rowsRead = row + 1;
     }
@@ -172,13 +190,10 @@ std::string formatHighScores(const HighNames& names, const HighScores& scores) {
     std::string text;
     for (int row = 0; row < kHighScoreRows; ++row) {
         text += '"';
-        for (char c : names[row]) {
+        for (char c : blankedControls(names[row])) {
             if (c == '"')
-                text += "\"\"";
-            else if (c == '\r' || c == '\n')
-                text += ' ';
-            else
-                text += c;
+                text += '"';
+            text += c;
         }
         text += "\",";
         text += std::to_string(scores[row]);
@@ -193,12 +208,8 @@ WriteResult writeHighScores(const std::string& path, const HighNames& names,
 }
 
 std::string cleanHighScoreName(const std::string& typed) {
-    std::string name;
-    for (char c : typed) {
-        const auto u = static_cast<unsigned char>(c);
-        name += (u < 0x20 || u == 0x7F) ? ' ' : c;
-    }
-    return firstCharacters(trimmed(name), kMaxNameLength);
+    // Cut first, so the name never ends in a blank the cut left behind.
+    return trimmed(firstCharacters(blankedControls(typed), kMaxNameLength));
 }
 
 WriteResult storeHighScoreName(const std::string& path, HighNames& names, const HighScores& scores,

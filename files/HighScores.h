@@ -39,12 +39,14 @@ struct HighScoreRead {
 };
 
 // Reads highscores.txt: ten rows of a name, then a score, separated by commas or line ends; a
-// name may be in double quotes (then it may hold commas, and "" stands for a quote). Rows are
-// taken in order until one fails to read; that row and those after it keep what the table
-// held.
+// name may be in double quotes (then it may hold commas, and "" stands for a quote), and any
+// control character in it reads as a blank. Rows are taken in order until one fails to read;
+// that row and those after it keep what the table held. A file too large to be a high score
+// file is not read at all.
 HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScores& scores);
 
-// The file's text: one row per line, the name quoted, a comma, the score.
+// The file's text: one row per line, the name quoted (control characters as blanks), a comma,
+// the score.
 std::string formatHighScores(const HighNames& names, const HighScores& scores);
 
 // Writes all ten rows safely: a failed write leaves the previous file whole.
@@ -52,7 +54,7 @@ WriteResult writeHighScores(const std::string& path, const HighNames& names,
                             const HighScores& scores);
 
 // A typed name as the table keeps it: line breaks and other control characters become blanks,
-// blanks at either end go, and at most kMaxNameLength characters stay.
+// at most kMaxNameLength characters stay, and then blanks at either end go.
 std::string cleanHighScoreName(const std::string& typed);
 
 // Puts the typed name into the new row (highPosition as checkhighscore returned it) and writes

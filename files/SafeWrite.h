@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tezzle {
 
@@ -11,9 +13,43 @@ struct WriteResult {
     std::string error;
 };
 
+// The low-level steps of a safe write, one call each, so that a test can make any one of them
+// fail. Each returns the system's error, or none on success.
+class FileSteps {
+public:
+    virtual ~FileSteps() = default;
+    // Creates or empties the file for writing.
+    virtual std::error_code open(const std::string& path, int& fd) = 0;
+    // Writes some of the bytes (at least one on success) and says how many.
+    virtual std::error_code write(int fd, std::string_view bytes, std::size_t& written) = 0;
+    // Returns once the file's contents are on the disk.
+    virtual std::error_code sync(int fd) = 0;
+    // Releases the file whatever the answer; an error means the file may not be whole.
+    virtual std::error_code close(int fd) = 0;
+    virtual std::error_code rename(const std::string& from, const std::string& to) = 0;
+    // Returns once the folder's list of names (a rename in it) is on the disk.
+    virtual std::error_code syncFolder(const std::string& folder) = 0;
+    virtual void remove(const std::string& path) = 0;
+};
+
+// The steps as the operating system performs them.
+class PosixFileSteps : public FileSteps {
+public:
+    std::error_code open(const std::string& path, int& fd) override;
+    std::error_code write(int fd, std::string_view bytes, std::size_t& written) override;
+    std::error_code sync(int fd) override;
+    std::error_code close(int fd) override;
+    std::error_code rename(const std::string& from, const std::string& to) override;
+    std::error_code syncFolder(const std::string& folder) override;
+    void remove(const std::string& path) override;
+};
+
 // Replaces the file at path with text as a whole: the text goes to a temporary file in the same
-// folder, which is then renamed over the old file, so a write that fails at any point leaves
-// the previous file as it was. Creates the folder when it does not exist yet.
+// folder, which is flushed to the disk and then renamed over the old file, and the rename is
+// flushed too. A write that fails before the rename removes the temporary file and leaves the
+// previous file as it was; once the rename is done the file holds the new text in full. Creates
+// the folder when it does not exist yet.
 WriteResult writeFileSafely(const std::string& path, std::string_view text);
+WriteResult writeFileSafely(const std::string& path, std::string_view text, FileSteps& steps);
 
 } // namespace tezzle

@@ -11,33 +11,33 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The file's lines; a line may end in CR LF, LF or CR. Line ends after the last line (its own
-// and any blank lines an editor may add) are not lines of the file.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
-        text.remove_suffix(1);
-    std::vector<std::string_view> lines;
-    if (text.empty())
-        return lines;
-    std::size_t pos = 0;
-    while (true) {
-        std::size_t stop = pos;
-        while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n')
-            ++stop;
-        lines.push_back(text.substr(pos, stop - pos));
-        if (stop >= text.size())
-            return lines;
-        pos = stop +
-              ((text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') ? 2 : 1);
-    }
-}
-
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return s;
+}
+
+// The file's lines; a line may end in CR LF, LF or CR, and the last one need not end at all.
+// Blank lines beyond the last line of a saved game (an editor may add them) are not lines of the
+// file, but blank lines up to it are empty values.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t stop = pos;
+        while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n')
+            ++stop;
+        lines.push_back(text.substr(pos, stop - pos));
+        if (stop >= text.size())
+            break;
+        pos = stop +
+              ((text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') ? 2 : 1);
+    }
+    while (lines.size() > kSavedGameLines && trimmed(lines.back()).empty())
+        lines.pop_back();
+    return lines;
 }
 
 // One delimited field: text without a comma, or a single quoted string.

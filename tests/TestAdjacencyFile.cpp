@@ -93,6 +93,12 @@ private slots:
                                          << "";
         QTest::newRow("blanks before numbers") << ",   "
                                                << "\n";
+        QTest::newRow("blank-separated") << " "
+                                         << "";
+        QTest::newRow("blanks around commas") << " ,\t"
+                                              << "";
+        QTest::newRow("blank lines between") << "\r\n\r\n"
+                                             << "\n\n";
         QTest::newRow("more than 600 numbers") << "\n"
                                                << "\n7\n8\nanything at all";
     }
@@ -108,32 +114,33 @@ private slots:
     }
 
     void damagedFiles_data() {
-        QTest::addColumn<QString>("change"); // what replaces the 300th number
-        QTest::addColumn<int>("keep");       // how many numbers the file holds before it
+        QTest::addColumn<QString>("change"); // what follows the 299th number, fives after it
         QTest::addColumn<AdjacencyStatus>("status");
-        QTest::newRow("ends early") << "" << 299 << AdjacencyStatus::Short;
-        QTest::newRow("above 16 bits") << "70000" << 299 << AdjacencyStatus::OutOfRange;
-        QTest::newRow("far above") << "99999999999999999999" << 299 << AdjacencyStatus::OutOfRange;
-        QTest::newRow("below 16 bits") << "-32769" << 299 << AdjacencyStatus::OutOfRange;
-        QTest::newRow("letters") << "abc" << 299 << AdjacencyStatus::NotANumber;
-        QTest::newRow("a number with letters") << "12abc" << 299 << AdjacencyStatus::NotANumber;
-        QTest::newRow("a fraction") << "1.5" << 299 << AdjacencyStatus::NotANumber;
-        QTest::newRow("no hexagon 101") << "101" << 299 << AdjacencyStatus::NotOnBoard;
-        QTest::newRow("no hexagon -1") << "-1" << 299 << AdjacencyStatus::NotOnBoard;
-        QTest::newRow("empty file") << "" << 0 << AdjacencyStatus::Short;
+        QTest::newRow("ends early") << "" << AdjacencyStatus::Short;
+        QTest::newRow("above 16 bits") << "\n70000\n" << AdjacencyStatus::OutOfRange;
+        QTest::newRow("far above") << "\n99999999999999999999\n" << AdjacencyStatus::OutOfRange;
+        QTest::newRow("below 16 bits") << "\n-32769\n" << AdjacencyStatus::OutOfRange;
+        QTest::newRow("letters") << "\nabc\n" << AdjacencyStatus::NotANumber;
+        QTest::newRow("a number with letters") << "\n12abc\n" << AdjacencyStatus::NotANumber;
+        QTest::newRow("a fraction") << "\n1.5\n" << AdjacencyStatus::NotANumber;
+        QTest::newRow("a plus sign") << "\n+5\n" << AdjacencyStatus::NotANumber;
+        QTest::newRow("two commas in a row") << ",," << AdjacencyStatus::NotANumber;
+        QTest::newRow("a comma ending a line") << ", \n" << AdjacencyStatus::NotANumber;
+        QTest::newRow("a comma starting a line") << "\n ," << AdjacencyStatus::NotANumber;
+        QTest::newRow("no hexagon 101") << "\n101\n" << AdjacencyStatus::NotOnBoard;
+        QTest::newRow("no hexagon -1") << "\n-1\n" << AdjacencyStatus::NotOnBoard;
     }
 
     // Reading stops at the fault: what came before it is in the table, the rest untouched.
     void damagedFiles() {
         QFETCH(QString, change);
-        QFETCH(int, keep);
         QFETCH(AdjacencyStatus, status);
+        const int keep = 299;
         std::vector<int> numbers = gridNumbers();
         numbers.resize(static_cast<std::size_t>(keep));
         std::string text = joined(numbers, "\n");
         if (!change.isEmpty())
-            text += (keep ? "\n" : "") + change.toStdString() + "\n" +
-                    joined(std::vector<int>(300, 5), "\n");
+            text += change.toStdString() + joined(std::vector<int>(300, 5), "\n");
         ConnArray table{};
         for (auto& row : table)
             row.fill(-9);

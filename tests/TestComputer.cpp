@@ -5,13 +5,27 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <map>
 
 using namespace harness;
 
 Q_DECLARE_METATYPE(tezzle::NumberSet)
 
-namespace {} // namespace
+namespace {
+
+// Returns the same value for every draw.
+class FixedRandom final : public RandomSource {
+public:
+    explicit FixedRandom(double u)
+        : u_(u) {}
+    double next(Draw) override { return u_; }
+
+private:
+    double u_;
+};
+
+} // namespace
 
 class TestComputer : public QObject {
     Q_OBJECT
@@ -48,6 +62,31 @@ private slots:
         QCOMPARE(chooseNumber(1, NumberSet::of({7, 40}), NumberSet{}, random), 40);
         QCOMPARE(random.numbers, (std::deque<int>{7}));
         QCOMPARE(randomChoice(NumberSet{}, random), 0);
+    }
+
+    // The pick is Int(random x 100 + 1), whatever the source returns.
+    void theRandomPickFromADraw_data() {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("pick");
+        QTest::newRow("0") << 0.0 << 1;
+        QTest::newRow("a half") << 0.5 << 51;
+        // x 100 gives just below 1, and + 1 rounds up to 2.
+        QTest::newRow("just below 0.01") << std::nextafter(0.01, 0.0) << 2;
+        QTest::newRow("just below 0.64") << std::nextafter(0.64, 0.0) << 65;
+        QTest::newRow("just below 1") << std::nextafter(1.0, 0.0) << 100;
+        QTest::newRow("1") << 1.0 << 100;
+        QTest::newRow("below 0") << -0.25 << 1;
+        QTest::newRow("not a number") << std::nan("") << 1;
+    }
+
+    void theRandomPickFromADraw() {
+        QFETCH(double, draw);
+        QFETCH(int, pick);
+        NumberSet all;
+        for (int n = 1; n <= 100; ++n)
+            all.set(n);
+        FixedRandom random(draw);
+        QCOMPARE(randomChoice(all, random), pick);
     }
 
     // Every candidate equally likely, a 10-point one as much as a 500-point one.

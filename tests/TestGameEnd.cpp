@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("alone") << 1 << 0 << -1 << V{300, 0, 0, 0} << V{1000} << 1;
         QTest::newRow("against the computer")
             << 2 << 3 << -1 << V{300, 5000, 0, 0} << V{1000, 5000} << 2;
+        QTest::newRow("against the computer at level 1")
+            << 2 << 1 << -1 << V{300, 0, 0, 0} << V{1000, 0} << 1;
     }
 
     void aPathEndsTheGame() {
@@ -269,27 +271,31 @@ private slots:
     // Clocks saved at 0 or below mean the player was out of time when the game was left.
     void restoredClocksAtZeroOrBelow_data() {
         QTest::addColumn<int>("players");
+        QTest::addColumn<int>("computerLevel");
         QTest::addColumn<std::vector<int>>("clocks");
         QTest::addColumn<std::vector<int>>("scores");
         QTest::addColumn<QString>("banner");
+        using V = std::vector<int>;
         QTest::newRow("Red at 0 is skipped")
-            << 3 << std::vector<int>{10, 0, 10} << std::vector<int>{0, 0, 0} << "Blue to Play";
+            << 3 << 0 << V{10, 0, 10} << V{0, 0, 0} << "Blue to Play";
         QTest::newRow("Red below 0 is skipped")
-            << 3 << std::vector<int>{10, -40, 10} << std::vector<int>{0, 0, 0} << "Blue to Play";
+            << 3 << 0 << V{10, -40, 10} << V{0, 0, 0} << "Blue to Play";
         QTest::newRow("only Green left wins")
-            << 3 << std::vector<int>{0, -1, 3} << std::vector<int>{900, 0, 0} << "GREEN HAS WON!";
+            << 3 << 0 << V{0, -1, 3} << V{900, 0, 0} << "GREEN HAS WON!";
         QTest::newRow("nobody left: the highest score wins")
-            << 3 << std::vector<int>{0, -5, 0} << std::vector<int>{300, 500, 500} << "RED HAS WON!";
-        QTest::newRow("alone at 0")
-            << 1 << std::vector<int>{0, 10, 10} << std::vector<int>{200, 0, 0} << "OUT OF TIME!";
+            << 3 << 0 << V{0, -5, 0} << V{300, 500, 500} << "RED HAS WON!";
+        QTest::newRow("nobody left of two, against the computer at level 1")
+            << 2 << 1 << V{0, -5, 10} << V{300, 500, 0} << "RED HAS WON!";
+        QTest::newRow("alone at 0") << 1 << 0 << V{0, 10, 10} << V{200, 0, 0} << "OUT OF TIME!";
     }
 
     void restoredClocksAtZeroOrBelow() {
         QFETCH(int, players);
+        QFETCH(int, computerLevel);
         QFETCH(std::vector<int>, clocks);
         QFETCH(std::vector<int>, scores);
         QFETCH(QString, banner);
-        Table t({.players = players, .clock = 60, .sound = 0});
+        Table t({.players = players, .computerLevel = computerLevel, .clock = 60, .sound = 0});
         Position p;
         for (int i = 0; i < 3; ++i) {
             p.clocks[i] = std::int16_t(clocks[i]);
@@ -301,8 +307,17 @@ private slots:
         if (game.running()) {
             t.playMove(diceMaking(10), 10); // Blue
             QCOMPARE(game.state().banner, std::string("Green to Play"));
+            return;
+        }
+        QVERIFY(!game.state().throwDiceEnabled);
+        // A single human player's score goes to the high score check, Blue's as restored.
+        const auto offers = highScoreOffers(t.events());
+        if (players == 1 || computerLevel > 0) {
+            QCOMPARE(offers.size(), std::size_t(1));
+            QCOMPARE(std::get<events::OpenHighScores>(offers[0]),
+                     (events::OpenHighScores{std::int16_t(scores[0]), computerLevel > 0}));
         } else {
-            QVERIFY(!game.state().throwDiceEnabled);
+            QVERIFY(offers.empty());
         }
     }
 

@@ -72,6 +72,10 @@ private slots:
         QFETCH(int, rollingFaces);
         Table t({.players = 2, .sound = sound});
         Game& game = t.open();
+        t.playMove(diceMaking(60), 60); // Blue's dice stay in view until Red throws
+        t.events();
+        t.random.rollingDraws = 0;
+        const Millis thrown = game.now();
         const Dice dice{2, 3, 4, 6};
         t.random.throws.push_back(dice);
         game.throwDice();
@@ -79,9 +83,15 @@ private slots:
         QVERIFY(!game.state().throwDiceEnabled);
         QCOMPARE(game.state().dice, dice);
 
-        game.advance(rollStart - 1);
+        // The four boxes are blank from the throw until the roll starts.
+        for (Millis wait : {Millis{0}, rollStart - 1}) {
+            game.advance(wait);
+            for (const DieBox& box : game.state().diceBoxes) {
+                QCOMPARE(box.face, 0);
+                QVERIFY(!box.enabled);
+            }
+        }
         QCOMPARE(t.random.rollingDraws, 0);
-        QVERIFY(!game.state().diceBoxes[0].enabled);
         game.advance(1);
         QCOMPARE(t.random.rollingDraws, 4);
         for (const DieBox& box : game.state().diceBoxes) {
@@ -90,7 +100,7 @@ private slots:
         }
 
         for (int k = 0; k < 4; ++k) {
-            game.advance(reveals[k] - 1 - game.now());
+            game.advance(reveals[k] - 1 - (game.now() - thrown));
             QCOMPARE(game.state().diceShown, k);
             QVERIFY(!game.acceptsNumberClick());
             game.advance(1);

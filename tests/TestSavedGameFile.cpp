@@ -7,12 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <random>
 
 using tezzle::SavedGame;
 using tezzle::SavedGameStatus;
 
 Q_DECLARE_METATYPE(tezzle::SavedGameStatus)
+Q_DECLARE_METATYPE(tezzle::SavedGame)
 
 namespace {
 
@@ -86,6 +88,54 @@ QByteArray joined(const QList<QByteArray>& lines) {
     return lines.join("\r\n") + "\r\n";
 }
 
+enum class Step { Open, Write, Sync, Close, Rename, SyncFolder, None };
+
+// The system's steps, but for one that fails with the given error; writes go in small pieces,
+// and a failing write fails after the first piece has gone into the file.
+class FailingSteps final : public tezzle::PosixFileSteps {
+public:
+    FailingSteps(Step failing, int error)
+        : failing_(failing)
+        , error_(error, std::generic_category()) {}
+
+    int opened = 0;
+    int closed = 0;
+
+    std::error_code open(const std::string& path, int& fd) override {
+        if (failing_ == Step::Open)
+            return error_;
+        const auto ec = PosixFileSteps::open(path, fd);
+        opened += !ec;
+        return ec;
+    }
+    std::error_code write(int fd, std::string_view bytes, std::size_t& written) override {
+        if (failing_ == Step::Write && writes_++ > 0) {
+            written = 0;
+            return error_.value() != 0 ? error_ : std::error_code{};
+        }
+        return PosixFileSteps::write(fd, bytes.substr(0, 100), written);
+    }
+    std::error_code sync(int fd) override {
+        return failing_ == Step::Sync ? error_ : PosixFileSteps::sync(fd);
+    }
+    std::error_code close(int fd) override {
+        ++closed;
+        const auto ec = PosixFileSteps::close(fd);
+        return failing_ == Step::Close ? error_ : ec;
+    }
+    std::error_code rename(const std::string& from, const std::string& to) override {
+        return failing_ == Step::Rename ? error_ : PosixFileSteps::rename(from, to);
+    }
+    std::error_code syncFolder(const std::string& folder) override {
+        return failing_ == Step::SyncFolder ? error_ : PosixFileSteps::syncFolder(folder);
+    }
+
+private:
+    Step failing_;
+    std::error_code error_;
+    int writes_ = 0;
+};
+
 } // namespace
 
 class TestSavedGameFile : public QObject {
@@ -133,24 +183,36 @@ private slots:
 
     void otherLineEndsAndBlanksStillRead_data() {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SavedGame>("game");
         const QList<QByteArray> lines = goldenLines();
-        QTest::newRow("LF line ends") << lines.join("\n") + "\n";
-        QTest::newRow("no last line end") << lines.join("\r\n");
-        QTest::newRow("blank lines after the last") << joined(lines) + "\r\n\r\n";
+        QTest::newRow("LF line ends") << lines.join("\n") + "\n" << goldenGame();
+        QTest::newRow("no last line end") << lines.join("\r\n") << goldenGame();
+        QTest::newRow("blank lines after the last") << joined(lines) + "\r\n  \r\n" << goldenGame();
         QList<QByteArray> spaced = lines;
         spaced[200] = "  3  ";
-        QTest::newRow("blanks around a number") << joined(spaced);
+        QTest::newRow("blanks around a number") << joined(spaced) << goldenGame();
         QList<QByteArray> words = lines;
         words[0] = "hexagon one";
         words[2] = "\"3, as written\"";
-        QTest::newRow("hexagon lines hold anything of one field") << joined(words);
+        QTest::newRow("hexagon lines hold anything of one field") << joined(words) << goldenGame();
+        // Empty last lines are values, whatever follows them.
+        SavedGame silent = goldenGame();
+        silent.soundOn = 0;
+        QTest::newRow("an empty sound line")
+            << joined(lines.mid(0, 213) + QList<QByteArray>{""}) << silent;
+        SavedGame stopped = silent;
+        stopped.clocks = {0, 0, 0, 0};
+        QTest::newRow("empty clocks and sound, then blank lines")
+            << joined(lines.mid(0, 209) + QList<QByteArray>(5)) + "\r\n"
+            << stopped;
     }
 
     void otherLineEndsAndBlanksStillRead() {
         QFETCH(QByteArray, bytes);
+        QFETCH(SavedGame, game);
         const auto read = tezzle::parseSavedGame(bytes.toStdString());
         QCOMPARE(read.status, SavedGameStatus::Ok);
-        QVERIFY(read.game == goldenGame());
+        QVERIFY(read.game == game);
     }
 
     void damagedFiles_data() {
@@ -220,29 +282,64 @@ private slots:
         QVERIFY(first.game && second.game && *first.game == *second.game);
     }
 
-    void aSaveCreatesItsFolder() {
+    // The folder is made when missing; a folder or a temporary file that cannot be made is a
+    // failed save that says why and keeps the previous game.
+    void aSaveMakesItsFolderOrSaysWhyNot() {
         const QString nested = dir.filePath("a/b/lastgame.inf");
         QVERIFY(tezzle::writeSavedGame(nested.toStdString(), goldenGame()).ok);
         QCOMPARE(readBytes(nested), readBytes(kGolden));
         QVERIFY(!QFile::exists(nested + ".tmp"));
-    }
 
-    // A folder that cannot be written: the save says so and the earlier saved game stays.
-    void aFailedSaveKeepsThePreviousGame() {
         writeBytes(path("file"), "not a folder");
         const auto underFile =
             tezzle::writeSavedGame(path("file/lastgame.inf").toStdString(), goldenGame());
         QVERIFY(!underFile.ok);
         QVERIFY(!underFile.error.empty());
 
-        QVERIFY(tezzle::writeSavedGame(path().toStdString(), goldenGame()).ok);
-        QVERIFY(QDir(dir.path()).mkdir("lastgame.inf.tmp")); // the temporary cannot be made
+        QVERIFY(QDir(dir.path()).mkdir("a/b/lastgame.inf.tmp"));
         SavedGame other = goldenGame();
         other.turnCounter = 99;
-        const auto blocked = tezzle::writeSavedGame(path().toStdString(), other);
-        QVERIFY(!blocked.ok);
-        QCOMPARE(readBytes(path()), readBytes(kGolden));
-        QVERIFY(QDir(dir.path()).rmdir("lastgame.inf.tmp"));
+        QVERIFY(!tezzle::writeSavedGame(nested.toStdString(), other).ok);
+        QCOMPARE(readBytes(nested), readBytes(kGolden));
+    }
+
+    // Each step of a save failing in turn, as a full disk, a quota or a network folder makes
+    // them fail: up to the rename the previous file stays byte for byte, after it the new one
+    // is whole; either way the failure is reported and no temporary file is left behind.
+    void aFailureAtAnyStepIsReported_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("error"); // 0: the step does nothing yet reports no error
+        QTest::newRow("creating the temporary file") << int(Step::Open) << EACCES;
+        QTest::newRow("the disk fills up halfway") << int(Step::Write) << ENOSPC;
+        QTest::newRow("a write that makes no progress") << int(Step::Write) << 0;
+        QTest::newRow("the flush to the disk") << int(Step::Sync) << EIO;
+        QTest::newRow("a failed write reported on closing") << int(Step::Close) << EDQUOT;
+        QTest::newRow("the rename") << int(Step::Rename) << EXDEV;
+        QTest::newRow("the flush of the folder") << int(Step::SyncFolder) << EIO;
+        QTest::newRow("nothing fails, small writes") << int(Step::None) << 0;
+    }
+
+    void aFailureAtAnyStepIsReported() {
+        QFETCH(int, step);
+        QFETCH(int, error);
+        const std::string target = path("steps.inf").toStdString();
+        QVERIFY(tezzle::writeSavedGame(target, goldenGame()).ok);
+        SavedGame other = goldenGame();
+        other.turnCounter = 99;
+        const std::string text = tezzle::formatSavedGame(other);
+
+        FailingSteps steps(Step(step), error);
+        const auto result = tezzle::writeFileSafely(target, text, steps);
+        QCOMPARE(result.ok, Step(step) == Step::None);
+        if (!result.ok) {
+            const std::error_code why(error ? error : EIO, std::generic_category());
+            QVERIFY2(result.error.find(why.message()) != std::string::npos, result.error.c_str());
+        }
+        const bool renamed = Step(step) == Step::SyncFolder || Step(step) == Step::None;
+        QCOMPARE(readBytes(path("steps.inf")),
+                 renamed ? QByteArray::fromStdString(text) : readBytes(kGolden));
+        QVERIFY(!QFile::exists(path("steps.inf.tmp")));
+        QCOMPARE(steps.closed, steps.opened);
     }
 };
 
