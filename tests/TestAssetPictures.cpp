@@ -82,6 +82,27 @@ std::vector<Named> everyPicture() {
     return all;
 }
 
+// Mean difference of one colour channel between a and b moved by shift, away from the edges.
+double meanDifference(const QImage& a, const QImage& b, QPoint shift) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 1; y + 1 < a.height(); ++y)
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x + shift.x(), y + shift.y());
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+            count += 3;
+        }
+    return sum / count;
+}
+
+// A picture's companion for high-DPI screens: "Images/tezzle3.bmp" -> "Images/tezzle3@2x.bmp".
+QString twice(const QString& path) {
+    QString companion = path;
+    return companion.insert(companion.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 // Pixel of the picture end.jpg under the corners of the white line that rules page 5 draws
 // across it: the line's points in twips, less the picture's top left (5940, 3600).
 const std::vector<QPoint> kEndLineCorners{{6150, 7050},  {7170, 5280}, {7995, 5280},
@@ -172,10 +193,35 @@ private slots:
 
     void theFolderHoldsNothingElse() {
         // A stray or misnamed file would mean some picture is looked for under another name.
+        // Every picture has one companion at twice the size.
         int pictures = 0;
         for (const QString folder : {"Images", "images", "Balls", "counters"})
             pictures += static_cast<int>(QDir(kData + folder).entryList(QDir::Files).size());
-        QCOMPARE(pictures, static_cast<int>(everyPicture().size()));
+        QCOMPARE(pictures, 2 * static_cast<int>(everyPicture().size()));
+    }
+
+    void everyPictureHasACompanionAtTwiceTheSize_data() { everyPictureLoadsAtItsSize_data(); }
+
+    void everyPictureHasACompanionAtTwiceTheSize() {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        const QImage image = load(path);
+        QImageReader reader(kData + twice(path));
+        QCOMPARE(reader.format(), path.endsWith(".jpg") ? QByteArray("jpeg") : QByteArray("bmp"));
+        const QImage fine = reader.read().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!fine.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(fine.size(), 2 * size);
+        // The same drawing, finer: halved, it is the 1x picture up to anti-aliasing, hinting
+        // and JPEG noise, and it fits it best where it stands, not a pixel to any side.
+        const QImage halved = fine.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double here = meanDifference(image, halved, {0, 0});
+        qInfo("%s: %.2f", qPrintable(path), here);
+        QVERIFY2(here < 12, qPrintable(QString::number(here)));
+        for (const QPoint shift : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            QVERIFY2(
+                here < meanDifference(image, halved, shift),
+                qPrintable(
+                    QStringLiteral("fits better moved by (%1, %2)").arg(shift.x()).arg(shift.y())));
     }
 
     void countersWearTheirPlayersColour_data() {

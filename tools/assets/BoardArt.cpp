@@ -20,17 +20,19 @@ constexpr QSize kSpriteSize{64, 70};
 // The zone balls' square pictures stand at the left of the window on plain background.
 constexpr QRect kBallColumn(90 / 15, 120 / 15, 840 / 15, 7 * 840 / 15);
 
-QImage tileSprite(const Zone& zone, bool prime) {
-    QImage sprite(kSpriteSize, QImage::Format_ARGB32_Premultiplied);
+QImage tileSprite(const Zone& zone, bool prime, int scale) {
+    QImage sprite(kSpriteSize * scale, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter p(&sprite);
+    p.scale(scale, scale);
     drawTile(p, QPointF(kSpriteCounterOrigin) + centreInCounter(), kBoardSide, zone, prime);
     return sprite;
 }
 
 // A soft shadow of the whole board, falling down and to the right. It lies under the tiles and
-// shows only around them: no counter reaches that far.
-QImage boardShadow() {
+// shows only around them: no counter reaches that far. Its blur is the same in the board's own
+// pixels at every scale.
+QImage boardShadow(int scale) {
     constexpr int kShrink = 4; // blurred by scaling down and up again
     QImage shadow(kBoardWidth / kShrink, kBoardHeight / kShrink,
                   QImage::Format_ARGB32_Premultiplied);
@@ -46,7 +48,7 @@ QImage boardShadow() {
         board.addPath(hexagonPath(drawnCentre(n), kBoardSide + 1.0));
     p.fillPath(board, QColor(0, 0, 40, 110));
     p.end();
-    return shadow.scaled(kBoardWidth, kBoardHeight, Qt::IgnoreAspectRatio,
+    return shadow.scaled(kBoardWidth * scale, kBoardHeight * scale, Qt::IgnoreAspectRatio,
                          Qt::SmoothTransformation);
 }
 
@@ -71,10 +73,11 @@ QColor playerColour(int player) {
     return toQColor(kPlayers[static_cast<std::size_t>(player - 1)].colour);
 }
 
-BoardArt::BoardArt() {
+BoardArt::BoardArt(int scale)
+    : scale_(scale) {
     for (std::size_t z = 0; z < kZones.size(); ++z)
         for (const bool prime : {false, true})
-            tiles[z][prime ? 1 : 0] = tileSprite(kZones[z], prime);
+            tiles[z][prime ? 1 : 0] = tileSprite(kZones[z], prime, scale);
 }
 
 const QImage& BoardArt::tile(const Zone& zone, bool prime) const {
@@ -85,23 +88,26 @@ const QImage& BoardArt::tile(const Zone& zone, bool prime) const {
 }
 
 QImage BoardArt::board() const {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    QImage board(kBoardWidth * scale_, kBoardHeight * scale_, QImage::Format_RGB32);
     board.fill(toQColor(colours::kBoardBackground));
     QPainter p(&board);
     // The shadow's blur would reach the balls' squares, which must lie on plain background.
-    p.setClipRegion(QRegion(board.rect()).subtracted(kBallColumn));
-    p.drawImage(0, 0, boardShadow());
+    p.setClipRegion(
+        QRegion(board.rect())
+            .subtracted(QRect(kBallColumn.topLeft() * scale_, kBallColumn.size() * scale_)));
+    p.drawImage(0, 0, boardShadow(scale_));
     p.setClipping(false);
     for (int n = kFirstNumber; n <= kLastNumber; ++n)
-        p.drawImage(counterPixel(n) - kSpriteCounterOrigin, tile(zoneOf(n), isPrime(n)));
+        p.drawImage((counterPixel(n) - kSpriteCounterOrigin) * scale_, tile(zoneOf(n), isPrime(n)));
     return board;
 }
 
 QImage BoardArt::counter(const Zone& zone, bool prime, const QColor& colour) const {
-    QImage counter(kCounterSize, kCounterSize, QImage::Format_RGB32);
+    QImage counter(kCounterSize * scale_, kCounterSize * scale_, QImage::Format_RGB32);
     counter.fill(toQColor(colours::kBoardBackground));
     QPainter p(&counter);
-    p.drawImage(-kSpriteCounterOrigin, tile(zone, prime));
+    p.drawImage(-kSpriteCounterOrigin * scale_, tile(zone, prime));
+    p.scale(scale_, scale_);
     drawCounter(p, centreInCounter(), kCounterRadius * kBoardSide, colour);
     return counter;
 }
@@ -113,20 +119,29 @@ QImage BoardArt::scene(const Owners& owners, const std::vector<int>& outline) co
         QPolygonF shape;
         for (const int n : outline)
             shape << drawnCentre(n);
+        p.save();
+        p.scale(scale_, scale_);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(255, 255, 255, 230), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(shape);
+        p.restore();
     }
+    // Counter pictures go to their whole pixels unscaled; the numbers are drawn at the scale.
+    for (int n = kFirstNumber; n <= kLastNumber; ++n) {
+        const int owner = owners[static_cast<std::size_t>(n)];
+        if (owner >= 1 && owner <= kMaxPlayers)
+            p.drawImage(counterPixel(n) * scale_,
+                        counter(zoneOf(n), isPrime(n), playerColour(owner)));
+    }
+    p.scale(scale_, scale_);
     p.setRenderHint(QPainter::TextAntialiasing);
     // The number labels' Arial 15.75 pt bold, at 96 dots per inch.
     p.setFont(boldFont(21));
     for (int n = kFirstNumber; n <= kLastNumber; ++n) {
         const int owner = owners[static_cast<std::size_t>(n)];
-        if (owner >= 1 && owner <= kMaxPlayers) {
-            p.drawImage(counterPixel(n), counter(zoneOf(n), isPrime(n), playerColour(owner)));
+        if (owner >= 1 && owner <= kMaxPlayers)
             continue;
-        }
         const QPointF centre = drawnCentre(n);
         p.setPen(toQColor(numberColour(n)));
         p.drawText(QRectF(centre.x() - 30, centre.y() - 16, 60, 32), Qt::AlignCenter,

@@ -16,8 +16,8 @@
 // Positions in twips are not whole pixels. The rule shared with the board window
 // (geometry::toPixels): a counter picture's top left is its twips position divided by 15 and
 // rounded to the nearest pixel (halves away from zero), and the board draws each hexagon at a
-// fixed offset from that same pixel. Every hexagon of one zone and primality is then the same pixels on the board, so one
-// counter file fits all of them exactly.
+// fixed offset from that same pixel. Every hexagon of one zone and primality is then the same
+// pixels on the board, so one counter file fits all of them exactly.
 namespace tezzle::art {
 
 inline constexpr int kCounterSize = 32;
@@ -43,14 +43,20 @@ using Owners = std::array<int, 101>; // by hexagon: 0 free, else the player numb
 // Paints the board and its counters from one set of tiles: each zone's plain and prime tile is
 // drawn once onto a transparent sprite and copied to whole-pixel places, so equal tiles are
 // equal to the last bit wherever they stand.
+//
+// At a scale of 2 every picture has twice the pixels for a high-DPI screen: the same drawing,
+// each piece at twice its whole-pixel place, so the pictures still fit one another exactly.
 class BoardArt {
 public:
-    BoardArt();
+    explicit BoardArt(int scale = 1);
 
-    // 800 x 600, the board window's whole client area: the hexagons on its background.
+    int scale() const { return scale_; }
+
+    // 800 x 600 times the scale, the board window's whole client area: the hexagons on its
+    // background.
     QImage board() const;
 
-    // A 32 x 32 counter of the given colour as it lies on a hexagon of the zone.
+    // A 32 x 32 counter (times the scale) of the given colour as it lies on a hexagon of the zone.
     QImage counter(const Zone& zone, bool prime, const QColor& colour) const;
 
     // The board as players see it during a game: the numbers of free hexagons, the counters of
@@ -61,6 +67,7 @@ public:
 private:
     const QImage& tile(const Zone& zone, bool prime) const;
 
+    int scale_;
     std::array<std::array<QImage, 2>, kZones.size()> tiles; // by zone, then plain and prime
 };
 

@@ -138,19 +138,22 @@ QImage renderRulesPicture(const BoardArt& art, const RulesPicture& picture) {
         target /= static_cast<double>(picture.targets.size());
     }
     const QPointF topLeft = anchor - target / picture.scale;
-    const QRect cut(static_cast<int>(std::lround(topLeft.x())),
-                    static_cast<int>(std::lround(topLeft.y())),
-                    static_cast<int>(std::lround(picture.size.width() / picture.scale)),
-                    static_cast<int>(std::lround(picture.size.height() / picture.scale)));
+    // The cut is chosen in the board's own pixels, so every scale shows the same piece.
+    const int scale = art.scale();
+    const QRect cut(static_cast<int>(std::lround(topLeft.x())) * scale,
+                    static_cast<int>(std::lround(topLeft.y())) * scale,
+                    static_cast<int>(std::lround(picture.size.width() / picture.scale)) * scale,
+                    static_cast<int>(std::lround(picture.size.height() / picture.scale)) * scale);
     // Beyond the board window's edge the picture goes on in its background colour.
     QImage piece(cut.size(), QImage::Format_RGB32);
     piece.fill(toQColor(colours::kBoardBackground));
     QPainter p(&piece);
     p.drawImage(QPoint(0, 0), scene, cut);
     p.end();
-    if (piece.size() == picture.size)
+    const QSize size = picture.size * scale;
+    if (piece.size() == size)
         return piece;
-    return piece.scaled(picture.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return piece.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void drawOutlinedText(QPainter& p, QPointF baselineCentre, const QString& text, const QFont& font,
@@ -188,15 +191,17 @@ std::vector<Picture> rulesPictures(const BoardArt& art) {
     return pictures;
 }
 
-QImage titleImage() {
-    QImage image(320, 240, QImage::Format_RGB32);
+QImage titleImage(int scale) {
+    const QRect frame(0, 0, 320, 240);
+    QImage image(frame.size() * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor background = toQColor(colours::kBoardBackground);
     QLinearGradient sky(0, 0, 0, 240);
     sky.setColorAt(0, lighter(background, 0.2));
     sky.setColorAt(1, darker(background, 0.7));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(frame, sky);
 
     // A close-up of the board around 40, the number the dice below make.
     const double side = 40.0;
@@ -233,7 +238,7 @@ QImage titleImage() {
     QLinearGradient dusk(0, 140, 0, 215);
     dusk.setColorAt(0, QColor(0, 0, 40, 0));
     dusk.setColorAt(1, QColor(0, 10, 50, 225));
-    p.fillRect(image.rect(), dusk);
+    p.fillRect(frame, dusk);
 
     drawDice(p,
              {{QRectF(14, 150, 38, 38), 6},
@@ -252,14 +257,16 @@ QImage titleImage() {
     return image;
 }
 
-QImage logoImage() {
-    QImage image(100, 139, QImage::Format_RGB32);
+QImage logoImage(int scale) {
+    const QRect frame(0, 0, 100, 139);
+    QImage image(frame.size() * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient night(0, 0, 0, 139);
     night.setColorAt(0, QColor(30, 40, 170));
     night.setColorAt(1, QColor(0, 0, 96));
-    p.fillRect(image.rect(), night);
+    p.fillRect(frame, night);
     p.setPen(QPen(QColor(255, 255, 0), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, 97, 136), 7, 7);

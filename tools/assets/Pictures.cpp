@@ -10,11 +10,12 @@ namespace tezzle::art {
 
 namespace {
 
-QImage ballImage(const Zone& zone) {
+QImage ballImage(const Zone& zone, int scale) {
     constexpr int kSize = 56; // 840 twips
-    QImage ball(kSize, kSize, QImage::Format_RGB32);
+    QImage ball(kSize * scale, kSize * scale, QImage::Format_RGB32);
     ball.fill(toQColor(colours::kBoardBackground));
     QPainter p(&ball);
+    p.scale(scale, scale);
     drawBall(p, QPointF(kSize / 2.0, kSize / 2.0), kSize / 2.0 - 1.0, toQColor(zone.colour));
     return ball;
 }
@@ -26,10 +27,9 @@ QString counterPath(const Zone& zone, std::string_view player, bool prime) {
              prime ? QStringLiteral("2") : QStringLiteral("1"));
 }
 
-} // namespace
-
-std::vector<Picture> allPictures() {
-    const BoardArt art;
+// The pictures at one scale, under their 1x names.
+std::vector<Picture> picturesAt(int scale) {
+    const BoardArt art(scale);
     std::vector<Picture> pictures;
     pictures.push_back({QStringLiteral("Images/tezzle3.bmp"), art.board()});
     for (const Zone& zone : kZones)
@@ -46,11 +46,23 @@ std::vector<Picture> allPictures() {
         pictures.push_back({QStringLiteral("Balls/%1ball.bmp")
                                 .arg(QString::fromLatin1(zone.code.data(),
                                                          static_cast<qsizetype>(zone.code.size()))),
-                            ballImage(zone)});
-    pictures.push_back({QStringLiteral("Images/tezzlemd.bmp"), titleImage()});
-    pictures.push_back({QStringLiteral("Images/logo2.jpg"), logoImage()});
+                            ballImage(zone, scale)});
+    pictures.push_back({QStringLiteral("Images/tezzlemd.bmp"), titleImage(scale)});
+    pictures.push_back({QStringLiteral("Images/logo2.jpg"), logoImage(scale)});
     for (Picture& rules : rulesPictures(art))
         pictures.push_back(std::move(rules));
+    return pictures;
+}
+
+} // namespace
+
+std::vector<Picture> allPictures() {
+    std::vector<Picture> pictures = picturesAt(1);
+    for (Picture& twice : picturesAt(2)) {
+        const qsizetype dot = twice.path.lastIndexOf(QLatin1Char('.'));
+        twice.path.insert(dot, QStringLiteral("@2x"));
+        pictures.push_back(std::move(twice));
+    }
     return pictures;
 }
 
