@@ -1,7 +1,9 @@
-// Writes every picture and sound cue the game names into the data folder given, timing itself.
-//   make-assets <data folder>
+// Writes every picture and sound cue the game names into the data folder given, and the game's
+// icons into an icon theme folder when one is given, timing itself.
+//   make-assets <data folder> [<icon theme folder>]
 
 #include "CueSounds.h"
+#include "Icon.h"
 #include "Pictures.h"
 #include "Wav.h"
 
@@ -9,17 +11,38 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
 bool ensureFolder(const QString& file) {
     return QDir().mkpath(QFileInfo(file).absolutePath());
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return ensureFolder(path) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size() && file.flush();
+}
+
+// The PNGs and the SVG of the icon where a freedesktop.org icon theme keeps them.
+bool writeIcons(const QDir& theme) {
+    const QString name = QStringLiteral(TEZZLE_APP_ID);
+    for (const int size : tezzle::art::kIconSizes) {
+        const QString path =
+            theme.filePath(QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(name));
+        if (!ensureFolder(path) || !tezzle::art::iconImage(size).save(path, "PNG"))
+            return false;
+    }
+    return writeFile(theme.filePath(QStringLiteral("hicolor/scalable/apps/%1.svg").arg(name)),
+                     tezzle::art::iconSvg());
 }
 
 bool writePicture(const QString& path, const QImage& image) {
@@ -38,8 +61,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-assets <data folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make-assets <data folder> [<icon theme folder>]\n");
         return 2;
     }
     QElapsedTimer clock;
@@ -73,6 +96,14 @@ int main(int argc, char** argv) {
             return 1;
         }
         ++written;
+    }
+    if (argc == 3) {
+        const QDir theme(QString::fromLocal8Bit(argv[2]));
+        if (!writeIcons(theme)) {
+            std::fprintf(stderr, "make-assets: cannot write the icons into %s\n", argv[2]);
+            return 1;
+        }
+        written += static_cast<int>(std::size(tezzle::art::kIconSizes)) + 1;
     }
     std::printf("make-assets: %d files in %s, %lld ms\n", written, qPrintable(data.absolutePath()),
                 static_cast<long long>(clock.elapsed()));
