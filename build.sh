@@ -7,9 +7,11 @@ set -eu
 cd "$(dirname "$0")"
 
 # Qt and the fonts the windows are laid out in (Liberation Sans for Arial, Wine's Tahoma);
-# PulseAudio for the test that plays a cue through a real sound server.
-packages="cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libgl-dev libbenchmark-dev
-fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio"
+# Qt SVG for the scalable icon; PulseAudio for the test that plays a cue through a real sound
+# server; the desktop's validators and groff for the test of the installed game.
+packages="cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+libbenchmark-dev fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio desktop-file-utils
+appstream groff-base"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

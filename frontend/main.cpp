@@ -1,5 +1,6 @@
 // Tezzle!: opens the title window, or with options a game at once.
 
+#include "FirstPaintReport.h"
 #include "Options.h"
 #include "Program.h"
 
@@ -19,6 +20,9 @@
 int main(int argc, char** argv) {
     using namespace tezzle;
     QApplication app(argc, argv);
+    frontend::FirstPaintReport::install(app);
+    // The desktop finds the game's menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
     // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
     QApplication::setApplicationName(QStringLiteral("tezzle"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tezzle!"));
