@@ -1,6 +1,6 @@
 // Tezzle!: opens the title window, or with options a game at once.
 
-#include "FirstPaintReport.h"
+#include "FirstPaint.h"
 #include "Options.h"
 #include "Program.h"
 
@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -20,7 +19,6 @@
 int main(int argc, char** argv) {
     using namespace tezzle;
     QApplication app(argc, argv);
-    frontend::FirstPaintReport::install(app);
     // The desktop finds the game's menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
     // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
@@ -62,6 +60,6 @@ int main(int argc, char** argv) {
     else
         program.start();
     // The cues load once the first window is up, so sound costs nothing at start-up.
-    QTimer::singleShot(0, &cues, &ui::SoundCuePlayer::preload);
+    frontend::FirstPaint::then(app, [&cues] { cues.preload(); });
     return app.exec();
 }
