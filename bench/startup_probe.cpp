@@ -3,8 +3,9 @@
 // starts the program (which must report its first paint: TEZZLE_REPORT_FIRST_PAINT), waits until
 // it has painted its first window, lets it settle, then counts its main thread's wake-ups over
 // the idle seconds and reads its resident memory, and ends it. Prints one line:
-//   first-paint-ms <ms> rss-kib <KiB> wakeups <main thread> all-threads <every thread> window
-//   <name>
+//   first-paint-ms <ms> cpu-ms <ms> rss-kib <KiB> wakeups <main thread> all-threads <every thread>
+//   window <name>
+// where cpu-ms is the processor time the program had used by its first paint.
 // Plain POSIX and Linux /proc, so that it measures the same way whatever it starts.
 
 #include <dirent.h>
@@ -83,16 +84,17 @@ int main(int argc, char** argv) {
     }
     close(out[1]);
 
-    // The report line: "first-paint <seconds> <window>".
+    // The report line: "first-paint <seconds> <window> <processor seconds>".
     std::string line;
     char c = 0;
     while (read(out[0], &c, 1) == 1 && c != '\n')
         line += c;
     double painted = 0;
+    double used = 0;
     std::string window;
     std::istringstream words(line);
     std::string tag;
-    if (!(words >> tag >> painted >> window) || tag != "first-paint") {
+    if (!(words >> tag >> painted >> window >> used) || tag != "first-paint") {
         std::fprintf(stderr, "startup-probe: %s reported no first paint\n", argv[2]);
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -112,7 +114,8 @@ int main(int argc, char** argv) {
 
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    std::printf("first-paint-ms %.1f rss-kib %ld wakeups %ld all-threads %ld window %s\n",
-                (painted - start) * 1000.0, rss, wakeups, allWakeups, window.c_str());
+    std::printf(
+        "first-paint-ms %.1f cpu-ms %.1f rss-kib %ld wakeups %ld all-threads %ld window %s\n",
+        (painted - start) * 1000.0, used * 1000.0, rss, wakeups, allWakeups, window.c_str());
     return 0;
 }

@@ -105,7 +105,7 @@ class TestInstall : public QObject {
         game.kill();
         game.waitForFinished();
         const QStringList words = out.split(QLatin1Char('\n')).front().split(QLatin1Char(' '));
-        if (words.size() != 3 || words[0] != QLatin1String("first-paint"))
+        if (words.size() != 4 || words[0] != QLatin1String("first-paint"))
             return QStringLiteral("no window (%1)").arg((out + stderrText).trimmed());
         return words[2];
     }
@@ -204,7 +204,7 @@ private slots:
             options << m.captured(1);
         options.removeDuplicates();
         options.removeAll(QStringLiteral("--no-such-option"));
-        QCOMPARE(options.size(), 4);
+        QVERIFY2(options.contains(QStringLiteral("--players")), qPrintable(bad.out));
         for (QString option : options)
             QVERIFY2(manual.contains(option.replace(QLatin1String("-"), QLatin1String("\\-"))),
                      qPrintable(option));
