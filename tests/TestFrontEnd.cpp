@@ -98,8 +98,9 @@ private slots:
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
         QCOMPARE(control<ui::Button>("titleWindow", "okButton")->text(), QString("OK"));
-        QVERIFY(!control("titleWindow", "restartButton")->isEnabled()); // nothing saved yet
-        click("titleWindow", "okButton");
+        QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
+        QTest::keyClick(control("titleWindow", "okButton"), Qt::Key_Return); // buttons take keys
+
         QVERIFY(windowsNamed("titleWindow").isEmpty());
         QVERIFY(control("setupWindow", "timeAllowedEdit")->isHidden());
         click("setupWindow", "timersOnCheck");

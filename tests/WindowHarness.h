@@ -5,6 +5,7 @@
 
 #include "GameHarness.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
@@ -41,6 +42,7 @@ struct TestProgram {
                    folder.filePath(QStringLiteral("lastgame.inf")),
                    folder.filePath(QStringLiteral("highscores.txt"))} {
         tezzle::ui::loadFonts();
+        tezzle::ui::installAccessibility();
         settings.connarray = tezzle::gridConnArray();
         settings.soundOn = 1;
     }
