@@ -108,10 +108,7 @@ struct Board {
     }
     ~Board() { delete window; }
 
-    void run(Millis ms) {
-        p.run(
-            window->driver(), [this] { return window->game().nextTickIn(); }, ms);
-    }
+    void run(Millis ms) { p.run(ms); }
     void click(const QString& name) {
         QTest::mouseClick(find<QWidget>(*window, name), Qt::LeftButton);
     }

@@ -63,20 +63,13 @@ QString textOf(const QString& windowName, const QString& name) {
     return control<ui::TextBox>(windowName, name)->text();
 }
 
-// Lets time pass on the open board.
-void runBoard(TestProgram& t, Program& program, Millis ms) {
-    tezzle::board::BoardWindow* board = program.boardWindow();
-    t.run(
-        board->driver(), [board] { return board->game().nextTickIn(); }, ms);
-}
-
 // One turn on the open board: the throw, the dice shown, a click on n, the change of turn.
-void playTurn(TestProgram& t, Program& program, int n) {
+void playTurn(TestProgram& t, int n) {
     t.random.throws.push_back(diceMaking(n));
     click("boardWindow", "throwDiceButton");
-    runBoard(t, program, 2250);
+    t.run(2250);
     click("boardWindow", QString("numberLabel%1").arg(n));
-    runBoard(t, program, 2000);
+    t.run(2000);
 }
 
 } // namespace
@@ -111,10 +104,10 @@ private slots:
         QCOMPARE(program.boardWindow()->game().numPlayers(), 2);
         QCOMPARE(program.boardWindow()->game().timeAllowed(), 45);
 
-        playTurn(t, program, 17); // Blue
+        playTurn(t, 17); // Blue
         t.random.throws.push_back(diceMaking(60));
         click("boardWindow", "throwDiceButton");
-        runBoard(t, program, 2250 + 3000); // Red thinks for 3 s
+        t.run(2250 + 3000); // Red thinks for 3 s
         const GameState left = program.boardWindow()->game().state();
         QCOMPARE(int(left.players[1].clock), 42);
         t.cues.played.clear();
@@ -126,7 +119,7 @@ private slots:
 
         click("titleWindow", "restartButton");
         QVERIFY(windowsNamed("titleWindow").isEmpty());
-        runBoard(t, program, 1);
+        t.run(1);
         const GameState& again = program.boardWindow()->game().state();
         QCOMPARE(again.covered, left.covered);
         QCOMPARE(again.turnCounter, left.turnCounter);
@@ -270,10 +263,10 @@ private slots:
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("5");
         click("setupWindow", "playerCountButton1");
         click("onePlayerWindow", "playSoloButton");
-        playTurn(t, program, 60);
+        playTurn(t, 60);
         t.random.throws.push_back(diceMaking(61));
         click("boardWindow", "throwDiceButton");
-        runBoard(t, program, 2250 + 5000 + 2000);
+        t.run(2250 + 5000 + 2000);
         QCOMPARE(textOf("boardWindow", "bannerLabel"), QString("OUT OF TIME!"));
         QVERIFY(windowsNamed("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
@@ -334,7 +327,7 @@ private slots:
         QVERIFY(QDir().mkdir(t.services.savedGamePath + ".tmp"));
         Program program(t.services);
         program.quickStart({.players = 2});
-        playTurn(t, program, 30);
+        playTurn(t, 30);
         click("boardWindow", "exitButton");
         QVERIFY(textOf("titleWindow", "messageLabel").startsWith("The game could not be saved: "));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());

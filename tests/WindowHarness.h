@@ -12,6 +12,7 @@
 #include "ui/Services.h"
 #include "ui/TimerDriver.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -47,19 +48,26 @@ struct TestProgram {
         settings.soundOn = 1;
     }
 
-    // Lets `ms` pass the way the program's timer would: one wake-up at each due tick.
-    void run(tezzle::ui::TimerDriver& driver,
-             const std::function<std::optional<tezzle::Millis>()>& next, tezzle::Millis ms) {
+    // Lets `ms` pass the way the program's timers would: a wake-up of each window's driver at
+    // each of its due ticks, in time order across all the open windows.
+    void run(tezzle::Millis ms) {
         const tezzle::Millis until = clock.now_ + ms;
         while (true) {
-            const std::optional<tezzle::Millis> due = next();
-            if (!due || clock.now_ + *due > until)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            tezzle::ui::TimerDriver* first = nullptr;
+            tezzle::Millis firstDue = 0; // on the clock
+            for (QWidget* window : QApplication::topLevelWidgets())
+                for (auto* driver : window->findChildren<tezzle::ui::TimerDriver*>())
+                    if (const auto due = driver->nextWakeAt(); due && (!first || *due < firstDue)) {
+                        first = driver;
+                        firstDue = *due;
+                    }
+            if (first == nullptr || firstDue > until)
                 break;
-            clock.now_ += *due;
-            driver.sync();
+            clock.now_ = std::max(clock.now_, firstDue);
+            first->sync();
         }
         clock.now_ = until;
-        driver.sync();
     }
 
     QTemporaryDir folder;
