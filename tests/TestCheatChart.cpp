@@ -86,6 +86,13 @@ void TestCheatChart::tableSlidesUnderTheRowNumbers() {
                 cellOf(chart, QStringLiteral("rowNumberCell%1").arg(k))->mapTo(chart, QPoint()),
                 QPoint(8, 8 + 24 * k));
     }
+    // A drag moves the table once, when the scroll box is let go.
+    bar->setSliderDown(true);
+    bar->setSliderPosition(60);
+    QCOMPARE(cellOf(chart, QStringLiteral("productCell1x1"))->mapTo(chart, QPoint()).x(), 33);
+    bar->setSliderDown(false);
+    QCOMPARE(cellOf(chart, QStringLiteral("productCell1x1"))->mapTo(chart, QPoint()).x(), 33 - 280);
+
     // At the far end the widened 100 of row 2 is whole inside the window.
     bar->setValue(0);
     const TextBox* last = cellOf(chart, QStringLiteral("productCell2x50"));

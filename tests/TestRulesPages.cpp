@@ -209,7 +209,7 @@ void TestRulesPages::diceDemonstration() {
     click(page, "demoThrowDiceButton");
     QCOMPARE(dice(page), (QStringList{"", "", "", ""}));
     run(settled - 1);
-    QVERIFY(dice(page)[0] != QStringLiteral("2") || dice(page)[1] != QStringLiteral("5"));
+    QCOMPARE(panel->demo().diceShown(), 0);
     const QStringList settles{"2", "5", "5", "2"};
     for (int i = 0; i < 4; ++i) {
         run(i == 0 ? 1 : 250);
