@@ -71,7 +71,6 @@ CheatChartWindow::CheatChartWindow(QWidget* parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ui::toQColor(kDarkBlue));
     setPalette(palette);
-    setAutoFillBackground(true);
 
     // Centred across the screen, its title bar at the top of the free area, never under a panel.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

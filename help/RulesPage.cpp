@@ -60,7 +60,6 @@ RulesPage::RulesPage(const ui::Services& services, const PageSpec& spec, Dice& d
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ui::toQColor(kPageBackground));
     setPalette(palette);
-    setAutoFillBackground(true);
 
     // Later siblings are drawn over earlier ones.
     if (!spec.picturesAboveTexts)

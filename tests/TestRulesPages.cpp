@@ -5,6 +5,7 @@
 
 #include "help/DiceDemoPanel.h"
 #include "help/Help.h"
+#include "help/RulesPageData.h"
 #include "ui/Layout.h"
 
 #include <QApplication>
@@ -108,6 +109,20 @@ void TestRulesPages::everyCaptionIsWholeInItsBox() {
             }
     }
     QCOMPARE(captions, texts);
+
+    // The page is blue, and page 5's white path runs over its picture.
+    const QImage shot = window->grab().toImage();
+    QCOMPARE(shot.pixelColor(2, 300), QColor(0, 0, 255));
+    if (page == 5)
+        for (std::size_t i = 1; i < tezzle::help::kPage5Path.size(); ++i) {
+            const QPoint middle =
+                (tezzle::help::kPage5Path[i - 1] + tezzle::help::kPage5Path[i]) / 2;
+            int white = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    white += shot.pixelColor(middle + QPoint(dx, dy)) == QColor(Qt::white);
+            QVERIFY2(white > 0, qPrintable(QStringLiteral("no path at segment %1").arg(i)));
+        }
 }
 
 void TestRulesPages::pagesReplaceOneAnother() {
