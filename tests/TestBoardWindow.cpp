@@ -12,24 +12,12 @@
 #include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace harness;
 using tezzle::board::BoardWindow;
 namespace ui = tezzle::ui;
 
 namespace {
-
-template <class T> T* find(const QWidget& window, const QString& name) {
-    T* control = window.findChild<T*>(name);
-    if (control == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-QString textOf(const QWidget& window, const QString& name) {
-    return find<ui::TextBox>(window, name)->text();
-}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -109,9 +97,7 @@ struct Board {
     ~Board() { delete window; }
 
     void run(Millis ms) { p.run(ms); }
-    void click(const QString& name) {
-        QTest::mouseClick(find<QWidget>(*window, name), Qt::LeftButton);
-    }
+    void click(const QString& name) { harness::click("boardWindow", name); }
     QStringList mismatches() const { return ::mismatches(*window, p.services.data); }
 
     TestProgram& p;

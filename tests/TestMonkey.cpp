@@ -36,15 +36,6 @@ struct Running {
     bool quit = false;
 };
 
-QList<QWidget*> openWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> open;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            open << w;
-    return open;
-}
-
 // A left click at a random point of the window, on whatever control stands there.
 void clickSomewhere(QWidget* window, std::mt19937& pick) {
     const QPoint at(static_cast<int>(pick() % static_cast<unsigned>(window->width())),
@@ -133,11 +124,9 @@ private slots:
                 QVERIFY2(checker->violations() == 0, checker->firstViolation().c_str());
             }
             for (const char* name : kWindows) {
-                int count = 0;
-                for (QWidget* w : openWindows())
-                    count += w->objectName() == QLatin1String(name) ? 1 : 0;
-                QVERIFY2(count <= 1, name);
-                seen[name] |= count == 1;
+                const qsizetype open = openWindows(name).size();
+                QVERIFY2(open <= 1, name);
+                seen[name] |= open == 1;
             }
         }
         QVERIFY2(games > 10, qPrintable(QString::number(games))); // the monkey did play

@@ -16,6 +16,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <vector>
 
@@ -77,6 +78,43 @@ struct TestProgram {
     VirtualClock clock;
     tezzle::ui::Services services;
 };
+
+// The open top-level windows whose name starts so; a closed window is gone once deletions ran.
+inline QList<QWidget*> openWindows(const QString& prefix = {}) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget*> open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName().startsWith(prefix))
+            open << w;
+    return open;
+}
+
+// The one open window of that name.
+inline QWidget* window(const QString& name) {
+    const QList<QWidget*> found = openWindows(name);
+    if (found.size() != 1 || found.front()->objectName() != name)
+        qFatal("not one window %s", qPrintable(name));
+    return found.front();
+}
+
+template <class T = QWidget> T* find(const QWidget& window, const QString& name) {
+    T* control = window.findChild<T*>(name);
+    if (control == nullptr)
+        qFatal("no %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return control;
+}
+
+template <class T = QWidget> T* control(const QString& windowName, const QString& name) {
+    return find<T>(*window(windowName), name);
+}
+
+inline void click(const QString& windowName, const QString& name) {
+    QTest::mouseClick(control(windowName, name), Qt::LeftButton);
+}
+
+inline QString textOf(const QWidget& window, const QString& name) {
+    return find<tezzle::ui::TextBox>(window, name)->text();
+}
 
 // The captions of a window's texts and buttons that need more room than their box gives.
 inline QStringList captionsThatDoNotFit(const QWidget& window) {
