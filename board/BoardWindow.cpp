@@ -66,6 +66,7 @@ BoardWindow::BoardWindow(const ui::Services& services, QWidget* parent)
     background_ = services_.data.picture("Images/tezzle3.bmp", devicePixelRatioF());
     buildBoard();
     buildControls();
+    throwDiceButton_->setFocus(); // Space throws, Enter on the button too
     render();
     driver_.rearm(); // a restored game announces its player at once
 }

@@ -21,12 +21,7 @@ constexpr Rgb kYellow = colours::kYellow;
 constexpr ui::FontSpec kChoiceFont{ui::Face::Tahoma, 21, true};
 
 constexpr std::array kControls{
-    ControlSpec{"gameNameLabel",
-                {8, -8, 357, 81},
-                kGameNameFont,
-                colours::kRed,
-                Kind::Text,
-                QT_TRANSLATE_NOOP("OnePlayerWindow", "TEZZLE!")},
+    kGameName,
     ControlSpec{"levelCaption",
                 {8, 112, 208, 72},
                 {ui::Face::Arial, 27, true},
@@ -78,11 +73,7 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, QWidget* parent)
     setUpSmallWindow(*this, "onePlayerWindow", kDarkBlue);
     ui::buildAll(this, kControls, "OnePlayerWindow");
 
-    auto* logo = new ui::Picture(this);
-    logo->setObjectName(QStringLiteral("logoImage"));
-    logo->setAccessibleName(tr("Tezzle! logo"));
-    logo->setGeometry(240, 96, 100, 139);
-    logo->setPixmap(services.data.picture("Images/logo2.jpg", devicePixelRatioF()));
+    addLogo(*this, services.data);
 
     levels_ = new QButtonGroup(this);
     for (int level = 1; level <= 3; ++level) {

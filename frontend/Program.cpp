@@ -9,6 +9,7 @@
 #include "files/AdjacencyFile.h"
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
+#include "ui/Centre.h"
 #include "ui/CuePlayer.h"
 
 #include <QTimer>
@@ -16,14 +17,6 @@
 namespace tezzle::frontend {
 
 namespace {
-
-// Shows a window, bringing it to the front when it was open already.
-void present(QWidget* window) {
-    if (window->isVisible())
-        window->raise();
-    window->show();
-    window->activateWindow();
-}
 
 // Closes a window the program leaves, without the window's own close handling.
 template <class Window> void dismiss(QPointer<Window>& window) {
@@ -38,7 +31,8 @@ template <class Window> void dismiss(QPointer<Window>& window) {
 
 Program::Program(const ui::Services& services, QObject* parent)
     : QObject(parent)
-    , services_(services) {}
+    , services_(services)
+    , help_(services) {}
 
 Program::~Program() {
     // The high score window stores a name being typed as it goes.
@@ -88,14 +82,14 @@ void Program::showTitle(bool afterGame) {
         title_->showMessage(tr("The game could not be saved: %1").arg(saveFailure_));
         saveFailure_.clear();
     }
-    present(title_);
+    ui::bringToFront(*title_);
 }
 
 void Program::showSetup() {
     if (!setup_) {
         setup_ = new SetupWindow(services_);
         connect(setup_, &SetupWindow::playersChosen, this, &Program::startGame);
-        connect(setup_, &SetupWindow::rulesClicked, this, &Program::rulesRequested);
+        connect(setup_, &SetupWindow::rulesClicked, this, [this] { help_.openRulesPage(1); });
         connect(setup_, &SetupWindow::highScoresClicked, this, [this] {
             closeHighScores();
             readHighScoreFile();
@@ -104,7 +98,7 @@ void Program::showSetup() {
         });
         connect(setup_, &SetupWindow::exitClicked, this, &Program::quitRequested);
     }
-    present(setup_);
+    ui::bringToFront(*setup_);
 }
 
 void Program::showOnePlayer() {
@@ -117,7 +111,7 @@ void Program::showOnePlayer() {
             dismiss(onePlayer_);
         });
     }
-    present(onePlayer_);
+    ui::bringToFront(*onePlayer_);
 }
 
 void Program::openBoard() {
@@ -129,8 +123,8 @@ void Program::openBoard() {
         click(); // after the title's load, which has switched the sound on
     });
     connect(board_, &board::BoardWindow::goToSetup, this, &Program::showSetup);
-    connect(board_, &board::BoardWindow::cheatChartRequested, this, &Program::cheatChartRequested);
-    connect(board_, &board::BoardWindow::closeCheatChart, this, &Program::closeCheatChart);
+    connect(board_, &board::BoardWindow::cheatChartRequested, &help_, &help::Help::openCheatChart);
+    connect(board_, &board::BoardWindow::closeCheatChart, &help_, &help::Help::closeCheatChart);
     connect(board_, &board::BoardWindow::saveFailed, this,
             [this](const QString& reason) { saveFailure_ = reason; });
     // Not from inside the board's handling of its events: the offer waits for the next turn of
@@ -139,7 +133,7 @@ void Program::openBoard() {
         board_, &board::BoardWindow::openHighScores, this,
         [this](int score, bool computer) { offerHighScore(score, computer); },
         Qt::QueuedConnection);
-    present(board_);
+    ui::bringToFront(*board_);
 }
 
 void Program::titleOk(bool clearBoard) {
@@ -176,7 +170,7 @@ void Program::startGame(int players) {
         showOnePlayer();
     else
         openBoard();
-    emit closeRulesPages();
+    help_.closeRulesPages();
     dismiss(setup_);
     click();
 }
@@ -223,7 +217,7 @@ void Program::showHighScores(int highPosition) {
     closeHighScores();
     highScores_ = new HighScoreWindow(services_, highPosition);
     highScores_->setAttribute(Qt::WA_DeleteOnClose);
-    present(highScores_);
+    ui::bringToFront(*highScores_);
 }
 
 } // namespace tezzle::frontend

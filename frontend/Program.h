@@ -7,6 +7,7 @@
 #include "TitleWindow.h"
 
 #include "board/BoardWindow.h"
+#include "help/Help.h"
 #include "ui/Services.h"
 
 #include <QObject>
@@ -16,7 +17,7 @@ namespace tezzle::frontend {
 
 // The windows of the program and the way between them. Each window exists at most once: it is
 // made when first shown, which runs its load, destroyed when closed, and made afresh the next
-// time. The rules pages and the Cheat Chart are help's; the program asks for them by signals.
+// time. The rules pages and the Cheat Chart are help's registry, which the program holds.
 class Program : public QObject {
     Q_OBJECT
 
@@ -32,13 +33,10 @@ public:
     OnePlayerWindow* onePlayerWindow() const { return onePlayer_; }
     board::BoardWindow* boardWindow() const { return board_; }
     HighScoreWindow* highScoreWindow() const { return highScores_; }
+    help::Help& help() { return help_; }
 
 signals:
-    void rulesRequested();
-    void closeRulesPages();
-    void cheatChartRequested();
-    void closeCheatChart();
-    void quitRequested();
+    void quitRequested(); // a window's "Exit" ends the program
 
 private:
     void showTitle(bool afterGame);
@@ -58,6 +56,7 @@ private:
     void click();
 
     const ui::Services& services_;
+    help::Help help_;
     QPointer<TitleWindow> title_;
     QPointer<SetupWindow> setup_;
     QPointer<OnePlayerWindow> onePlayer_;

@@ -23,12 +23,7 @@ constexpr Rgb kYellow = colours::kYellow;
 constexpr ui::FontSpec kPlayersFont{ui::Face::Tahoma, 35, true};
 
 constexpr std::array kControls{
-    ControlSpec{"gameNameLabel",
-                {8, -8, 357, 81},
-                kGameNameFont,
-                colours::kRed,
-                Kind::Text,
-                QT_TRANSLATE_NOOP("SetupWindow", "TEZZLE!")},
+    kGameName,
     ControlSpec{"rulesButton",
                 {48, 96, 129, 29},
                 kButtonFont,
@@ -104,11 +99,7 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     setUpSmallWindow(*this, "setupWindow", kDarkBlue);
     ui::buildAll(this, kControls, "SetupWindow");
 
-    auto* logo = new ui::Picture(this);
-    logo->setObjectName(QStringLiteral("logoImage"));
-    logo->setAccessibleName(tr("Tezzle! logo"));
-    logo->setGeometry(240, 96, 100, 139);
-    logo->setPixmap(services.data.picture("Images/logo2.jpg", devicePixelRatioF()));
+    addLogo(*this, services.data);
 
     playSound_ = new QCheckBox(tr("Play Sound"), this);
     styleChoice(*playSound_, "playSoundCheck", {48, 144}, kCaptionFont, 24);

@@ -3,6 +3,7 @@
 #include "ui/Centre.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -16,6 +17,14 @@ void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background) {
     window.setPalette(palette);
     window.setAutoFillBackground(true);
     ui::centreAt(window, kSmallWindow);
+}
+
+void addLogo(QWidget& window, const ui::DataFolder& data) {
+    auto* logo = new ui::Picture(&window);
+    logo->setObjectName(QStringLiteral("logoImage"));
+    logo->setAccessibleName(QCoreApplication::translate("SmallWindow", "Tezzle! logo"));
+    logo->setGeometry(240, 96, 100, 139);
+    logo->setPixmap(data.picture("Images/logo2.jpg", window.devicePixelRatioF()));
 }
 
 void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontSpec font,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Tables.h"
+#include "ui/DataFolder.h"
 #include "ui/Layout.h"
 
 #include <QSize>
@@ -20,6 +21,14 @@ inline constexpr ui::FontSpec kGameNameFont{ui::Face::Tahoma, 64, true};
 inline constexpr ui::FontSpec kButtonFont{ui::Face::Arial, 21, true};
 inline constexpr ui::FontSpec kSmallButtonFont{ui::Face::Arial, 17, true};
 inline constexpr ui::FontSpec kCaptionFont{ui::Face::Arial, 16, true};
+
+// The game's name across the top of the set-up and one-player windows.
+inline constexpr ui::ControlSpec kGameName{
+    "gameNameLabel", {8, -8, 357, 81}, kGameNameFont,
+    colours::kRed,   ui::Kind::Text,   QT_TRANSLATE_NOOP("SmallWindow", "TEZZLE!")};
+
+// The logo beside the set-up and one-player windows' choices.
+void addLogo(QWidget& window, const ui::DataFolder& data);
 
 // A fixed 372 x 438 window on its background colour, centred at its own size, with a bare
 // title bar.

@@ -4,6 +4,7 @@
 #include "Options.h"
 #include "Program.h"
 
+#include "ui/Accessibility.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
 #include "ui/TimerDriver.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     }
 
     ui::loadFonts();
+    ui::installAccessibility();
     Settings settings;
     // One generator for the whole run, seeded once.
     const auto seed =

@@ -7,24 +7,17 @@
 #include "core/Geometry.h"
 #include "files/SavedGameFile.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace harness;
 using tezzle::board::BoardWindow;
 namespace ui = tezzle::ui;
 
 namespace {
-
-template <class T> T* find(const QWidget& window, const QString& name) {
-    T* control = window.findChild<T*>(name);
-    if (control == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -103,13 +96,8 @@ struct Board {
     }
     ~Board() { delete window; }
 
-    void run(Millis ms) {
-        p.run(
-            window->driver(), [this] { return window->game().nextTickIn(); }, ms);
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(find<QWidget>(*window, name), Qt::LeftButton);
-    }
+    void run(Millis ms) { p.run(ms); }
+    void click(const QString& name) { harness::click("boardWindow", name); }
     QStringList mismatches() const { return ::mismatches(*window, p.services.data); }
 
     TestProgram& p;
@@ -169,27 +157,55 @@ private slots:
         QVERIFY(!b.window->driver().armed());
     }
 
-    // Two players by mouse clicks alone, Blue along the left edge and the top: the path ends
-    // the game, Blue gets the 500 and wins. The cues are the game's, in order.
-    void aGameByClicksReachesItsWinner() {
+    void aGameReachesItsWinner_data() {
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("mouse clicks") << false;
+        QTest::newRow("keys") << true;
+    }
+
+    // Two players by mouse clicks alone, or by keys alone, Blue along the left edge and the top:
+    // the path ends the game, Blue gets the 500 and wins. The cues are the game's, in order.
+    void aGameReachesItsWinner() {
+        QFETCH(bool, byKeys);
         const std::vector<int> blue{1,  2,  4,  7,  11, 16, 22, 29, 37, 46,
                                     56, 65, 73, 80, 86, 91, 95, 98, 100};
         const std::vector<int> red{3,  5,  6,  8,  9,  10, 12, 13, 14,
                                    15, 17, 18, 19, 20, 21, 23, 24, 25};
         TestProgram p;
         p.settings.numPlayers = 2;
+        p.settings.timeAllowed = 900;
         Board b(p);
-        Table twin({.players = 2});
+        Table twin({.players = 2, .clock = 900});
         Game& game = twin.open();
         std::vector<Cue> expected;
+        // Keys go where the keyboard focus is, the board itself when no button has it.
+        auto key = [&](Qt::Key k) {
+            QWidget* focus = b.window->focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : b.window.data(), k);
+        };
         auto play = [&](int n) {
             p.random.throws.push_back(diceMaking(n));
             twin.random.throws.push_back(diceMaking(n));
-            b.click("throwDiceButton");
+            if (byKeys)
+                key(Qt::Key_Space);
+            else
+                b.click("throwDiceButton");
             game.throwDice();
             b.run(2250);
             game.advance(2250);
-            b.click(QString("numberLabel%1").arg(n));
+            if (byKeys) {
+                key(Qt::Key_9); // a slip, forgotten with Escape
+                key(Qt::Key_Escape);
+                QVERIFY(find<QWidget>(*b.window, "typedNumberLabel")->isHidden());
+                for (QChar digit : QString::number(n))
+                    key(static_cast<Qt::Key>(Qt::Key_0 + digit.digitValue()));
+                QCOMPARE(textOf(*b.window, "typedNumberLabel"), QString("Your number: %1").arg(n));
+                QVERIFY(find<QWidget>(*b.window, "clockLabel0")->isHidden());
+                key(Qt::Key_Return);
+                QVERIFY(find<QWidget>(*b.window, "typedNumberLabel")->isHidden());
+            } else {
+                b.click(QString("numberLabel%1").arg(n));
+            }
             game.clickNumber(n);
             b.run(2000);
             game.advance(2000);
@@ -268,8 +284,9 @@ private slots:
         QVERIFY(b.window.isNull()); // the board is gone once the batch is handled
     }
 
-    // Every caption fits its box, and the longest banners stand clear of Throw Dice and the logo.
-    void captionsFit() {
+    // Every caption fits its box, the longest banners stand clear of Throw Dice and the logo,
+    // and a screen reader can tell what each control is.
+    void captionsFitAndReadAloud() {
         TestProgram p;
         p.settings.numPlayers = 4;
         p.settings.timeAllowed = 600;
@@ -281,6 +298,22 @@ private slots:
                                  "700 points scored", "Yellow to Play"}) {
             banner->setText(text);
             QVERIFY2(banner->geometry().left() > 217 && banner->geometry().right() < 629, text);
+        }
+        const struct {
+            const char* name;
+            QAccessible::Role role;
+            const char* text;
+        } spoken[] = {{"throwDiceButton", QAccessible::Button, "Throw Dice"},
+                      {"numberLabel37", QAccessible::Button, "hexagon 37"},
+                      {"scoreBox2", QAccessible::StaticText, "Green score"},
+                      {"clockLabel3", QAccessible::StaticText, "Yellow seconds remaining 600"},
+                      {"zoneBall0", QAccessible::Graphic, "500 points zone"}};
+        for (const auto& control : spoken) {
+            QAccessibleInterface* a =
+                QAccessible::queryAccessibleInterface(find<QWidget>(*b.window, control.name));
+            QVERIFY(a != nullptr);
+            QCOMPARE(a->role(), control.role);
+            QCOMPARE(a->text(QAccessible::Name), QString(control.text));
         }
     }
 };

@@ -1,82 +1,36 @@
 // The way between the windows, clicked as a player would: from the title to a game and back,
-// a restarted game, one player against the computer, the high score table, and what start-up
-// does with damaged files.
+// a restarted game, one player against the computer, the time box, the high score table, and
+// what start-up does with damaged files.
 
 #include "WindowHarness.h"
 
 #include "files/HighScores.h"
-#include "files/SavedGameFile.h"
 #include "frontend/Program.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace harness;
 using tezzle::frontend::Program;
-namespace ui = tezzle::ui;
 
 namespace {
 
-// The open top-level windows called `name`; a window closed is gone once deletions have run.
-QList<QWidget*> windowsNamed(const QString& name) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            found << w;
-    return found;
-}
-
-QWidget* window(const QString& name) {
-    const QList<QWidget*> found = windowsNamed(name);
-    if (found.size() != 1)
-        qFatal("%lld windows %s", static_cast<long long>(found.size()), qPrintable(name));
-    return found.front();
-}
-
-template <class T = QWidget> T* control(const QString& windowName, const QString& name) {
-    T* c = window(windowName)->findChild<T*>(name);
-    if (c == nullptr)
-        qFatal("no %s in %s", qPrintable(name), qPrintable(windowName));
-    return c;
-}
-
-void click(const QString& windowName, const QString& name) {
-    QTest::mouseClick(control(windowName, name), Qt::LeftButton);
-}
-
-// No window is open twice, whatever the step.
-bool eachWindowAtMostOnce() {
-    for (const char* name :
-         {"titleWindow", "setupWindow", "onePlayerWindow", "boardWindow", "highScoreWindow"})
-        if (windowsNamed(name).size() > 1)
-            return false;
-    return true;
-}
-
-QString textOf(const QString& windowName, const QString& name) {
-    return control<ui::TextBox>(windowName, name)->text();
-}
-
-// Lets time pass on the open board.
-void runBoard(TestProgram& t, Program& program, Millis ms) {
-    tezzle::board::BoardWindow* board = program.boardWindow();
-    t.run(
-        board->driver(), [board] { return board->game().nextTickIn(); }, ms);
-}
-
 // One turn on the open board: the throw, the dice shown, a click on n, the change of turn.
-void playTurn(TestProgram& t, Program& program, int n) {
+void playTurn(TestProgram& t, int n) {
     t.random.throws.push_back(diceMaking(n));
     click("boardWindow", "throwDiceButton");
-    runBoard(t, program, 2250);
+    t.run(2250);
     click("boardWindow", QString("numberLabel%1").arg(n));
-    runBoard(t, program, 2000);
+    t.run(2000);
+}
+
+// The program opened on its set-up window, as "OK" on the title leads there.
+void toSetup(Program& program) {
+    program.start();
+    click("titleWindow", "okButton");
 }
 
 } // namespace
@@ -97,35 +51,35 @@ private slots:
         Program program(t.services);
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
-        QCOMPARE(control<ui::Button>("titleWindow", "okButton")->text(), QString("OK"));
-        QVERIFY(!control("titleWindow", "restartButton")->isEnabled()); // nothing saved yet
-        click("titleWindow", "okButton");
-        QVERIFY(windowsNamed("titleWindow").isEmpty());
+        QCOMPARE(captionsThatDoNotFit(*window("titleWindow")), QStringList());
+        QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("OK"));
+        QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
+        QTest::keyClick(control("titleWindow", "okButton"), Qt::Key_Return); // buttons take keys
+        QVERIFY(openWindows("titleWindow").isEmpty());
         QVERIFY(control("setupWindow", "timeAllowedEdit")->isHidden());
         click("setupWindow", "timersOnCheck");
         QVERIFY(!control("setupWindow", "timeAllowedEdit")->isHidden());
+        QCOMPARE(captionsThatDoNotFit(*window("setupWindow")), QStringList());
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("45");
         click("setupWindow", "playerCountButton2");
-        QVERIFY(windowsNamed("setupWindow").isEmpty());
-        QCOMPARE(program.boardWindow()->game().numPlayers(), 2);
+        QVERIFY(openWindows("setupWindow").isEmpty());
         QCOMPARE(program.boardWindow()->game().timeAllowed(), 45);
 
-        playTurn(t, program, 17); // Blue
+        playTurn(t, 17); // Blue
         t.random.throws.push_back(diceMaking(60));
         click("boardWindow", "throwDiceButton");
-        runBoard(t, program, 2250 + 3000); // Red thinks for 3 s
+        t.run(2250 + 3000); // Red thinks for 3 s
         const GameState left = program.boardWindow()->game().state();
         QCOMPARE(int(left.players[1].clock), 42);
         t.cues.played.clear();
         click("boardWindow", "exitButton");
-        QVERIFY(windowsNamed("boardWindow").isEmpty());
-        QCOMPARE(control<ui::Button>("titleWindow", "okButton")->text(), QString("Cancel"));
+        QVERIFY(openWindows("boardWindow").isEmpty());
+        QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("Cancel"));
         QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click}); // once, after the title's load
-        QVERIFY(control("titleWindow", "restartButton")->isEnabled());
 
         click("titleWindow", "restartButton");
-        QVERIFY(windowsNamed("titleWindow").isEmpty());
-        runBoard(t, program, 1);
+        QVERIFY(openWindows("titleWindow").isEmpty());
+        t.run(1);
         const GameState& again = program.boardWindow()->game().state();
         QCOMPARE(again.covered, left.covered);
         QCOMPARE(again.turnCounter, left.turnCounter);
@@ -133,13 +87,12 @@ private slots:
         QCOMPARE(again.players[1].clock, left.players[1].clock);
         QCOMPARE(again.banner, std::string("Red to Play"));
         QCOMPARE(t.cues.played, (std::vector<Cue>{Cue::Click, Cue::Click}));
-        QVERIFY(eachWindowAtMostOnce());
     }
 
     void onePlayerChoices_data() {
         QTest::addColumn<QString>("level");
-        QTest::addColumn<QString>("play");
-        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<int>("players"); // 0: back to a fresh set-up
         QTest::addColumn<int>("computerLevel");
         QTest::newRow("solo, a level chosen and ignored") << "levelOption1"
                                                           << "playSoloButton" << 1 << 0;
@@ -149,76 +102,59 @@ private slots:
                                  << "playComputerButton" << 2 << 2;
         QTest::newRow("level 3 untouched") << ""
                                            << "playComputerButton" << 2 << 3;
+        QTest::newRow("Exit") << ""
+                              << "exitButton" << 0 << 0;
+        QTest::newRow("closing the window") << ""
+                                            << "" << 0 << 0;
     }
 
     void onePlayerChoices() {
         QFETCH(QString, level);
-        QFETCH(QString, play);
+        QFETCH(QString, leave);
         QFETCH(int, players);
         QFETCH(int, computerLevel);
         TestProgram t;
         Program program(t.services);
-        program.start();
-        click("titleWindow", "okButton");
+        toSetup(program);
+        click("setupWindow", "timersOnCheck");
         click("setupWindow", "playerCountButton1");
         QVERIFY(program.boardWindow() == nullptr);
+        QCOMPARE(captionsThatDoNotFit(*window("onePlayerWindow")), QStringList());
+        const QWidget* logo = control("onePlayerWindow", "logoImage");
+        for (const char* option : {"levelOption1", "levelOption2", "levelOption3"}) {
+            const QWidget* w = control("onePlayerWindow", option);
+            QVERIFY(w->width() >= w->sizeHint().width() && w->geometry().right() < logo->x());
+        }
         t.cues.played.clear();
         if (!level.isEmpty())
             click("onePlayerWindow", level);
-        click("onePlayerWindow", play);
-        QVERIFY(windowsNamed("onePlayerWindow").isEmpty());
-        const tezzle::Game& game = program.boardWindow()->game();
-        QCOMPARE(game.numPlayers(), players);
-        QCOMPARE(game.computerLevel(), computerLevel);
-        std::vector<Cue> cues{Cue::Click};
-        if (!level.isEmpty())
-            cues.insert(cues.begin(), Cue::Tink);
-        QCOMPARE(t.cues.played, cues);
-    }
-
-    // The one-player window's Exit, by its button or by closing it, is a fresh set-up.
-    void leavingTheOnePlayerWindow_data() {
-        QTest::addColumn<bool>("closeRequest");
-        QTest::newRow("Exit") << false;
-        QTest::newRow("close") << true;
-    }
-
-    void leavingTheOnePlayerWindow() {
-        QFETCH(bool, closeRequest);
-        TestProgram t;
-        Program program(t.services);
-        program.start();
-        click("titleWindow", "okButton");
-        click("setupWindow", "timersOnCheck");
-        click("setupWindow", "playerCountButton1");
-        t.cues.played.clear();
-        if (closeRequest)
+        if (leave.isEmpty())
             window("onePlayerWindow")->close();
         else
-            click("onePlayerWindow", "exitButton");
-        QVERIFY(windowsNamed("onePlayerWindow").isEmpty());
-        QVERIFY(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked());
-        QVERIFY(!control<QCheckBox>("setupWindow", "timersOnCheck")->isChecked());
-        QCOMPARE(int(t.settings.computerLevel), 0);
-        QVERIFY(t.cues.played.empty());
+            click("onePlayerWindow", leave);
+        QVERIFY(openWindows("onePlayerWindow").isEmpty());
+        std::vector<Cue> cues;
+        if (!level.isEmpty())
+            cues.push_back(Cue::Tink);
+        if (players == 0) { // a fresh set-up, silently
+            QVERIFY(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked());
+            QVERIFY(!control<QCheckBox>("setupWindow", "timersOnCheck")->isChecked());
+        } else {
+            QCOMPARE(program.boardWindow()->game().numPlayers(), players);
+            cues.push_back(Cue::Click);
+        }
+        QCOMPARE(int(t.settings.computerLevel), computerLevel);
+        QCOMPARE(t.cues.played, cues);
     }
 
     void theTimeBox_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("seconds");
+        for (const char* at5 : {"", "0", "4", "-30", "."})
+            QTest::newRow(at5) << at5 << at5 << 5;
         QTest::newRow("600") << "600"
                              << "600" << 600;
-        QTest::newRow("empty") << ""
-                               << "" << 5;
-        QTest::newRow("0") << "0"
-                           << "0" << 5;
-        QTest::newRow("4") << "4"
-                           << "4" << 5;
-        QTest::newRow("-30") << "-30"
-                             << "-30" << 5;
-        QTest::newRow("a lone full stop") << "."
-                                          << "." << 5;
         QTest::newRow("7.5 to the even 8") << "7.5"
                                            << "7.5" << 8;
         QTest::newRow("6.5 to the even 6") << "6.5"
@@ -237,12 +173,10 @@ private slots:
         QFETCH(int, seconds);
         TestProgram t;
         Program program(t.services);
-        program.start();
-        click("titleWindow", "okButton");
+        toSetup(program);
         click("setupWindow", "timersOnCheck");
         auto* box = control<QLineEdit>("setupWindow", "timeAllowedEdit");
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
+        box->clear();
         QTest::keyClicks(box, typed);
         box->insert("z9"); // a paste goes through the same filter
         QCOMPARE(box->text(), shown);
@@ -263,24 +197,19 @@ private slots:
         QFETCH(int, how);
         TestProgram t;
         Program program(t.services);
-        program.start();
-        click("titleWindow", "okButton");
-        click("setupWindow", "timersOnCheck");
-        control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("5");
-        click("setupWindow", "playerCountButton1");
-        click("onePlayerWindow", "playSoloButton");
-        playTurn(t, program, 60);
+        program.quickStart({.players = 1, .clock = 5});
+        playTurn(t, 60);
         t.random.throws.push_back(diceMaking(61));
         click("boardWindow", "throwDiceButton");
-        runBoard(t, program, 2250 + 5000 + 2000);
-        QCOMPARE(textOf("boardWindow", "bannerLabel"), QString("OUT OF TIME!"));
-        QVERIFY(windowsNamed("highScoreWindow").isEmpty()); // not inside the board's handling
+        t.run(2250 + 5000 + 2000);
+        QCOMPARE(textOf(*window("boardWindow"), "bannerLabel"), QString("OUT OF TIME!"));
+        QVERIFY(openWindows("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
         auto* name = control<QLineEdit>("highScoreWindow", "highNameEdit");
-        QVERIFY(!name->isHidden());
-        QCOMPARE(name->text(), QString());
+        QVERIFY(!name->isHidden() && name->text().isEmpty());
         QCOMPARE(name->y(), control("highScoreWindow", "highNameLabel0")->y() - 4);
-        QCOMPARE(textOf("highScoreWindow", "highScoreLabel0"), QString("100"));
+        QCOMPARE(textOf(*window("highScoreWindow"), "highScoreLabel0"), QString("100"));
+        QCOMPARE(captionsThatDoNotFit(*window("highScoreWindow")), QStringList());
         QTest::keyClicks(name, "Ada");
         if (how == 0)
             click("highScoreWindow", "highScoreOkButton");
@@ -288,7 +217,7 @@ private slots:
             QTest::keyClick(name, Qt::Key_Return);
         else
             window("highScoreWindow")->close();
-        QVERIFY(windowsNamed("highScoreWindow").isEmpty());
+        QVERIFY(openWindows("highScoreWindow").isEmpty());
         HighNames names;
         HighScores scores{};
         QVERIFY(readHighScores(t.services.highScorePath.toStdString(), names, scores).complete);
@@ -299,9 +228,8 @@ private slots:
         click("boardWindow", "exitButton");
         click("titleWindow", "okButton");
         click("setupWindow", "highScoresButton");
-        QCOMPARE(textOf("highScoreWindow", "highNameLabel0"), QString("Ada"));
+        QCOMPARE(textOf(*window("highScoreWindow"), "highNameLabel0"), QString("Ada"));
         QVERIFY(control("highScoreWindow", "highNameEdit")->isHidden());
-        QVERIFY(eachWindowAtMostOnce());
     }
 
     // A damaged adjacency table and missing pictures at start-up: the title window says why no
@@ -313,16 +241,16 @@ private slots:
         QVERIFY(table.open(QIODevice::WriteOnly));
         table.write("2,3,0,0,0,0\n1,3,4");
         table.close();
-        t.services.data = ui::DataFolder(data.path());
+        t.services.data = tezzle::ui::DataFolder(data.path());
         Program program(t.services);
         QSignalSpy quit(&program, &Program::quitRequested);
         program.start();
-        QVERIFY(control<ui::Picture>("titleWindow", "titlePicture")->pixmap().isNull());
-        QVERIFY(textOf("titleWindow", "messageLabel").contains("connarray.dat"));
+        QVERIFY(control<tezzle::ui::Picture>("titleWindow", "titlePicture")->pixmap().isNull());
+        QVERIFY(textOf(*window("titleWindow"), "messageLabel").contains("connarray.dat"));
         QVERIFY(!control("titleWindow", "okButton")->isEnabled());
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());
         click("titleWindow", "titlePicture");
-        QVERIFY(windowsNamed("setupWindow").isEmpty());
+        QVERIFY(openWindows("setupWindow").isEmpty());
         window("titleWindow")->close(); // closing it is its Exit
         QCOMPARE(quit.count(), 1);
     }
@@ -333,31 +261,11 @@ private slots:
         QVERIFY(QDir().mkdir(t.services.savedGamePath + ".tmp"));
         Program program(t.services);
         program.quickStart({.players = 2});
-        playTurn(t, program, 30);
+        playTurn(t, 30);
         click("boardWindow", "exitButton");
-        QVERIFY(textOf("titleWindow", "messageLabel").startsWith("The game could not be saved: "));
+        QVERIFY(textOf(*window("titleWindow"), "messageLabel")
+                    .startsWith("The game could not be saved: "));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());
-    }
-
-    void captionsFit() {
-        TestProgram t;
-        t.settings.highNames[0] = "Wolfgang Amadeus Moz";
-        t.settings.highScores[0] = 32767;
-        Program program(t.services);
-        program.start();
-        QCOMPARE(captionsThatDoNotFit(*window("titleWindow")), QStringList());
-        click("titleWindow", "okButton");
-        click("setupWindow", "timersOnCheck");
-        QCOMPARE(captionsThatDoNotFit(*window("setupWindow")), QStringList());
-        click("setupWindow", "highScoresButton");
-        QCOMPARE(captionsThatDoNotFit(*window("highScoreWindow")), QStringList());
-        click("setupWindow", "playerCountButton1");
-        QCOMPARE(captionsThatDoNotFit(*window("onePlayerWindow")), QStringList());
-        const QWidget* logo = control("onePlayerWindow", "logoImage");
-        for (const char* option : {"levelOption1", "levelOption2", "levelOption3"}) {
-            const QWidget* w = control("onePlayerWindow", option);
-            QVERIFY(w->width() >= w->sizeHint().width() && w->geometry().right() < logo->x());
-        }
     }
 };
 

@@ -5,15 +5,18 @@
 
 #include "GameHarness.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Services.h"
 #include "ui/TimerDriver.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <vector>
 
@@ -41,23 +44,31 @@ struct TestProgram {
                    folder.filePath(QStringLiteral("lastgame.inf")),
                    folder.filePath(QStringLiteral("highscores.txt"))} {
         tezzle::ui::loadFonts();
+        tezzle::ui::installAccessibility();
         settings.connarray = tezzle::gridConnArray();
         settings.soundOn = 1;
     }
 
-    // Lets `ms` pass the way the program's timer would: one wake-up at each due tick.
-    void run(tezzle::ui::TimerDriver& driver,
-             const std::function<std::optional<tezzle::Millis>()>& next, tezzle::Millis ms) {
+    // Lets `ms` pass the way the program's timers would: a wake-up of each window's driver at
+    // each of its due ticks, in time order across all the open windows.
+    void run(tezzle::Millis ms) {
         const tezzle::Millis until = clock.now_ + ms;
         while (true) {
-            const std::optional<tezzle::Millis> due = next();
-            if (!due || clock.now_ + *due > until)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            tezzle::ui::TimerDriver* first = nullptr;
+            tezzle::Millis firstDue = 0; // on the clock
+            for (QWidget* window : QApplication::topLevelWidgets())
+                for (auto* driver : window->findChildren<tezzle::ui::TimerDriver*>())
+                    if (const auto due = driver->nextWakeAt(); due && (!first || *due < firstDue)) {
+                        first = driver;
+                        firstDue = *due;
+                    }
+            if (first == nullptr || firstDue > until)
                 break;
-            clock.now_ += *due;
-            driver.sync();
+            clock.now_ = std::max(clock.now_, firstDue);
+            first->sync();
         }
         clock.now_ = until;
-        driver.sync();
     }
 
     QTemporaryDir folder;
@@ -67,6 +78,43 @@ struct TestProgram {
     VirtualClock clock;
     tezzle::ui::Services services;
 };
+
+// The open top-level windows whose name starts so; a closed window is gone once deletions ran.
+inline QList<QWidget*> openWindows(const QString& prefix = {}) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QWidget*> open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName().startsWith(prefix))
+            open << w;
+    return open;
+}
+
+// The one open window of that name.
+inline QWidget* window(const QString& name) {
+    const QList<QWidget*> found = openWindows(name);
+    if (found.size() != 1 || found.front()->objectName() != name)
+        qFatal("not one window %s", qPrintable(name));
+    return found.front();
+}
+
+template <class T = QWidget> T* find(const QWidget& window, const QString& name) {
+    T* control = window.findChild<T*>(name);
+    if (control == nullptr)
+        qFatal("no %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return control;
+}
+
+template <class T = QWidget> T* control(const QString& windowName, const QString& name) {
+    return find<T>(*window(windowName), name);
+}
+
+inline void click(const QString& windowName, const QString& name) {
+    QTest::mouseClick(control(windowName, name), Qt::LeftButton);
+}
+
+inline QString textOf(const QWidget& window, const QString& name) {
+    return find<tezzle::ui::TextBox>(window, name)->text();
+}
 
 // The captions of a window's texts and buttons that need more room than their box gives.
 inline QStringList captionsThatDoNotFit(const QWidget& window) {

@@ -24,6 +24,15 @@ void centreform(QWidget& window) {
     QGuiApplication::restoreOverrideCursor();
 }
 
+void bringToFront(QWidget& window) {
+    if (!window.isVisible()) {
+        window.show(); // a new window comes up in front
+        return;
+    }
+    window.raise();
+    window.activateWindow();
+}
+
 void bareTitleBar(QWidget& window) {
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window.setWindowTitle(QStringLiteral(" "));

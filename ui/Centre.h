@@ -16,6 +16,9 @@ void centreform(QWidget& window);
 // Centres a window at its own fixed size.
 void centreAt(QWidget& window, QSize size);
 
+// Shows a window; one already open is brought to the front instead.
+void bringToFront(QWidget& window);
+
 // A title bar without text and without the minimise, maximise and close buttons: the player
 // leaves by the window's own buttons.
 void bareTitleBar(QWidget& window);

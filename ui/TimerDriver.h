@@ -52,6 +52,12 @@ public:
 
     bool armed() const { return timer_.isActive(); }
 
+    // When, on the clock, the model's next tick is due; none while no model timer runs.
+    std::optional<Millis> nextWakeAt() const {
+        const std::optional<Millis> next = model_.nextTickIn();
+        return next ? std::optional<Millis>(lastSync_ + *next) : std::nullopt;
+    }
+
 private:
     const Clock& clock_;
     Model model_;

@@ -1,0 +1,147 @@
+#include "RulesPage.h"
+
+#include "DiceDemoPanel.h"
+#include "RulesPageData.h"
+
+#include "ui/Centre.h"
+#include "ui/Controls.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPolygon>
+
+namespace tezzle::help {
+
+namespace {
+
+constexpr const char* kContext = "RulesPage";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// White lines joining points, drawn over whatever lies beneath.
+class PathLines : public QWidget {
+public:
+    PathLines(std::span<const QPoint> points, QWidget* parent)
+        : QWidget(parent) {
+        QPolygon polygon(static_cast<int>(points.size()));
+        for (std::size_t i = 0; i < points.size(); ++i)
+            polygon.setPoint(static_cast<int>(i), points[i]);
+        const QRect bounds = polygon.boundingRect().adjusted(-2, -2, 2, 2);
+        path_ = polygon.translated(-bounds.topLeft());
+        setGeometry(bounds);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawPolyline(path_);
+    }
+
+private:
+    QPolygon path_;
+};
+
+} // namespace
+
+RulesPage::RulesPage(const ui::Services& services, const PageSpec& spec, Dice& demoDice,
+                     QWidget* parent)
+    : QWidget(parent)
+    , services_(services)
+    , spec_(spec) {
+    setObjectName(QStringLiteral("rulesPage%1").arg(spec.number));
+    setAccessibleName(translated(spec.pageCaption));
+    ui::bareTitleBar(*this);
+    ui::centreform(*this);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ui::toQColor(kPageBackground));
+    setPalette(palette);
+
+    // Later siblings are drawn over earlier ones.
+    if (!spec.picturesAboveTexts)
+        buildPictures();
+    buildTexts();
+    if (spec.picturesAboveTexts)
+        buildPictures();
+    if (!spec.path.empty()) {
+        auto* path = new PathLines(spec.path, this);
+        path->setObjectName(QStringLiteral("pathLines"));
+        path->setAccessibleName(tr("The path of counters from hexagon 1 to hexagon 100"));
+    }
+    if (spec.diceDemo)
+        demo_ = new DiceDemoPanel(*this, services, demoDice);
+    buildButtons();
+}
+
+RulesPage::~RulesPage() = default;
+
+bool RulesPage::hasCheatChartButton() const {
+    return spec_.diceDemo;
+}
+
+void RulesPage::buildTexts() {
+    auto* pageNumber = static_cast<ui::TextBox*>(ui::build(this, kPageNumber, kContext));
+    pageNumber->setText(translated(spec_.pageCaption));
+    pageNumber->setAccessibleName(pageNumber->text());
+    ui::build(this, kTitle, kContext);
+    ui::buildAll(this, spec_.texts, kContext);
+}
+
+void RulesPage::buildPictures() {
+    for (const PictureSpec& spec : spec_.pictures) {
+        auto* picture = new ui::Picture(this);
+        picture->setObjectName(QString::fromLatin1(spec.name));
+        picture->setAccessibleName(translated(spec.description));
+        picture->setPixmap(services_.data.picture(spec.file, devicePixelRatioF()));
+        const QPixmap& pixmap = picture->pixmap();
+        picture->setGeometry({spec.at, pixmap.deviceIndependentSize().toSize()});
+    }
+}
+
+void RulesPage::buildButtons() {
+    const auto button = [this](const ControlSpec& spec, int target) {
+        auto* b = static_cast<ui::Button*>(ui::build(this, spec, kContext));
+        b->setAccessibleName(b->text());
+        connect(b, &ui::Button::clicked, this, [this, target] { goTo(target); });
+        return b;
+    };
+    button(kExitButton, 0);
+    if (spec_.number < kPageCount)
+        button(kNextButton, spec_.number + 1);
+    if (spec_.number > 1)
+        button(kPreviousButton, spec_.number - 1);
+    if (spec_.diceDemo) {
+        auto* chart = static_cast<ui::Button*>(ui::build(this, kCheatChartButton, kContext));
+        chart->setAccessibleName(chart->text());
+        connect(chart, &ui::Button::clicked, this, &RulesPage::cheatChartRequested);
+    }
+}
+
+void RulesPage::goTo(int page) {
+    // Whatever this page leaves behind goes before the next page comes.
+    leave();
+    if (page != 0)
+        emit pageRequested(page);
+    close();
+}
+
+void RulesPage::leave() {
+    if (left_)
+        return;
+    left_ = true;
+    if (demo_ != nullptr)
+        demo_->stop();
+    emit leaving(spec_.number);
+}
+
+void RulesPage::closeEvent(QCloseEvent* event) {
+    // A close request from outside is the page's Exit.
+    leave();
+    event->accept();
+}
+
+} // namespace tezzle::help

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tezzle::ui {
+
+// Gives the shared controls their roles for screen readers: a text reads as text, a picture as
+// a graphic (buttons are buttons already). Call once, after the application object exists.
+void installAccessibility();
+
+} // namespace tezzle::ui
