@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPixmapCache>
 
 namespace tezzle::ui {
@@ -33,7 +34,12 @@ QPixmap DataFolder::picture(std::string_view name, qreal devicePixelRatio) const
     QPixmap pixmap;
     if (QPixmapCache::find(file, &pixmap))
         return pixmap;
-    if (!pixmap.load(file))
+    // Read by the extension alone: asking every image plugin whether it can read a BMP would
+    // load them all, and their libraries, before the first window is up.
+    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImageReader(&reader);
+    if (pixmap.isNull())
         return {};
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(file, pixmap);
