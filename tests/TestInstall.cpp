@@ -90,8 +90,14 @@ class TestInstall : public QObject {
         return env;
     }
 
-    // Starts the game from the outside folder and tells which window it painted first.
-    QString firstWindow(const QStringList& command) const {
+    struct Start {
+        QString window;     // the first window painted
+        bool sound = false; // the sound module was loaded after it
+    };
+
+    // Starts the game from the outside folder and tells which window it painted first and,
+    // when asked, whether it then loaded its sound module.
+    Start start(const QStringList& command, bool waitForSound) const {
         QProcess game;
         game.setProcessEnvironment(gameEnvironment());
         game.setWorkingDirectory(outside.path());
@@ -101,13 +107,18 @@ class TestInstall : public QObject {
         while (!out.contains(QLatin1Char('\n')) && game.state() != QProcess::NotRunning &&
                game.waitForReadyRead(30000))
             out += QString::fromUtf8(game.readAllStandardOutput());
-        const QString stderrText = QString::fromUtf8(game.readAllStandardError());
+        Start started;
+        const QStringList words = out.split(QLatin1Char('\n')).front().split(QLatin1Char(' '));
+        started.window = words.size() == 4 && words[0] == QLatin1String("first-paint")
+                             ? words[2]
+                             : QStringLiteral("no window (%1)").arg(out.trimmed());
+        const QString maps = QStringLiteral("/proc/%1/maps").arg(game.processId());
+        started.sound = waitForSound && QTest::qWaitFor([&] {
+                            return readText(maps).contains(QLatin1String("libtezzle-sound.so"));
+                        });
         game.kill();
         game.waitForFinished();
-        const QStringList words = out.split(QLatin1Char('\n')).front().split(QLatin1Char(' '));
-        if (words.size() != 4 || words[0] != QLatin1String("first-paint"))
-            return QStringLiteral("no window (%1)").arg((out + stderrText).trimmed());
-        return words[2];
+        return started;
     }
 
 private slots:
@@ -228,17 +239,20 @@ private slots:
         QVERIFY(!command.isEmpty());
         QCOMPARE(QFileInfo(command.front()).canonicalFilePath(),
                  QFileInfo(installed(QStringLiteral("bin/tezzle"))).canonicalFilePath());
-        QCOMPARE(firstWindow(command), window);
+        const Start started = start(command, true);
+        QCOMPARE(started.window, window);
+        QVERIFY2(started.sound, "the sound module was not loaded after the first paint");
     }
 
     void withoutItsDataNoGameStarts() {
         // The same program away from share/tezzle: the title window tells why no game can be
-        // played, so the game above did read the installed folder.
+        // played, so the game above did read the installed folder. Without its sound module
+        // it is silent.
         QTemporaryDir elsewhere;
         QVERIFY(QDir().mkpath(elsewhere.filePath(QStringLiteral("bin"))));
         const QString lone = elsewhere.filePath(QStringLiteral("bin/tezzle"));
         QVERIFY(QFile::copy(installed(QStringLiteral("bin/tezzle")), lone));
-        QCOMPARE(firstWindow({lone, "--players", "2", "--no-sound"}),
+        QCOMPARE(start({lone, "--players", "2", "--no-sound"}, false).window,
                  QStringLiteral("titleWindow"));
     }
 };

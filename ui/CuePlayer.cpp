@@ -1,9 +1,11 @@
 #include "CuePlayer.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include "SoundModule.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+#include <cstdio>
 
 namespace tezzle::ui {
 
@@ -13,42 +15,37 @@ SoundCuePlayer::SoundCuePlayer(QString dataFolder, QObject* parent)
 
 SoundCuePlayer::~SoundCuePlayer() = default;
 
-void SoundCuePlayer::preload() {
-    for (int i = 0; i < kCueCount; ++i)
-        effect(static_cast<Cue>(i));
+ModuleCuePlayer* SoundCuePlayer::player() {
+    if (tried_)
+        return player_.get();
+    tried_ = true;
+    // Beside the program as the data folder is: bin/../lib/tezzle/, built or installed. It stays
+    // loaded for good, since the player's code is in it.
+    QLibrary module(QCoreApplication::applicationDirPath() +
+                    QStringLiteral("/../lib/tezzle/tezzle-sound"));
+    const auto make = reinterpret_cast<MakeModuleCuePlayer>(module.resolve(kMakeModuleCuePlayer));
+    if (make == nullptr) {
+        std::fprintf(stderr, "tezzle: no sound: %s\n", qPrintable(module.errorString()));
+        return nullptr;
+    }
+    QStringList files;
+    for (int i = 0; i < kCueCount; ++i) {
+        const std::string_view name = cueFile(static_cast<Cue>(i));
+        files << folder_ + QLatin1Char('/') +
+                     QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    player_.reset(make(files));
+    return player_.get();
 }
 
-QSoundEffect* SoundCuePlayer::effect(Cue cue) {
-    // Without an audio device there is nothing to play on; one plugged in later is used then.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return nullptr;
-    std::unique_ptr<QSoundEffect>& slot = effects_[static_cast<std::size_t>(cue)];
-    // An effect that has failed (the audio device went away, the machine slept) stays silent
-    // for good, so it is made anew.
-    if (slot && slot->status() == QSoundEffect::Error) {
-        if (playing_ == slot.get())
-            playing_ = nullptr;
-        slot.reset();
-    }
-    if (!slot) {
-        slot = std::make_unique<QSoundEffect>();
-        const std::string_view name = cueFile(cue);
-        slot->setSource(QUrl::fromLocalFile(
-            folder_ + QLatin1Char('/') +
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
-    }
-    return slot.get();
+void SoundCuePlayer::preload() {
+    if (ModuleCuePlayer* p = player())
+        p->preload();
 }
 
 void SoundCuePlayer::play(Cue cue) {
-    QSoundEffect* next = effect(cue);
-    if (playing_ != nullptr && playing_ != next)
-        playing_->stop();
-    playing_ = next;
-    if (next == nullptr)
-        return;
-    next->stop(); // the same cue again starts from its beginning
-    next->play();
+    if (ModuleCuePlayer* p = player())
+        p->play(cue);
 }
 
 } // namespace tezzle::ui
