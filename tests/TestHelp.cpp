@@ -1,0 +1,269 @@
+// Help as a reader meets it: every caption of the rules pages whole in its box, one page of each
+// at a time, the Cheat Chart gone with page 2, the dice demonstration's timeline, and the Cheat
+// Chart's table sliding under its fixed row numbers.
+
+#include "WindowHarness.h"
+
+#include "help/DiceDemoPanel.h"
+#include "help/Help.h"
+#include "help/RulesPageData.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+
+using namespace harness;
+using tezzle::help::Help;
+using tezzle::ui::TextBox;
+
+namespace {
+
+QStringList dice(const QWidget& page) {
+    QStringList faces;
+    for (int i = 0; i < 4; ++i) {
+        const auto* die = find<TextBox>(page, QStringLiteral("demoDieBox%1").arg(i));
+        faces << (die->isEnabled() ? die->text() : QStringLiteral("off"));
+    }
+    return faces;
+}
+
+void press(QWidget* window, const char* button) {
+    QTest::mouseClick(find(*window, button), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaptionIsWholeInItsBox_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("texts"); // the page's captions, with its number and title
+        const int counts[] = {13, 11, 15, 12, 15};
+        for (int page = 1; page <= 5; ++page)
+            QTest::addRow("page %d", page) << page << counts[page - 1];
+    }
+
+    // Laid out at 1x with the installed fonts: no caption needs more room than its box, and no
+    // glyph of one caption touches a glyph of another.
+    void everyCaptionIsWholeInItsBox() {
+        QFETCH(int, page);
+        QFETCH(int, texts);
+        Help help(program_.services);
+        help.openRulesPage(page);
+        QWidget* window = help.rulesPage(page);
+        QCOMPARE(captionsThatDoNotFit(*window), QStringList());
+        std::vector<QString> inkedBy(800 * 600);
+        int captions = 0;
+        for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
+            if (box->text().isEmpty())
+                continue;
+            ++captions;
+            QVERIFY(!box->accessibleName().isEmpty());
+            QImage ink(box->size(), QImage::Format_ARGB32_Premultiplied);
+            ink.fill(Qt::transparent);
+            box->render(&ink, {}, {}, QWidget::DrawChildren);
+            for (int y = 0; y < ink.height(); ++y)
+                for (int x = 0; x < ink.width(); ++x) {
+                    const QPoint at = box->pos() + QPoint(x, y);
+                    if (qAlpha(ink.pixel(x, y)) == 0 || !window->rect().contains(at))
+                        continue;
+                    QString& owner = inkedBy[static_cast<std::size_t>(at.y() * 800 + at.x())];
+                    QVERIFY2(owner.isEmpty(),
+                             qPrintable(box->objectName() + " runs into " + owner));
+                    owner = box->objectName();
+                }
+        }
+        QCOMPARE(captions, texts);
+        // The page is blue, and page 5's white path runs over its picture.
+        const QImage shot = window->grab().toImage();
+        QCOMPARE(shot.pixelColor(2, 300), QColor(0, 0, 255));
+        if (page == 5)
+            for (std::size_t i = 1; i < tezzle::help::kPage5Path.size(); ++i) {
+                const QPoint middle =
+                    (tezzle::help::kPage5Path[i - 1] + tezzle::help::kPage5Path[i]) / 2;
+                int white = 0; // the 2-pixel line, one way or the other of the exact middle
+                for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                    white += shot.pixelColor(middle - d) == QColor(Qt::white);
+                QVERIFY2(white > 0, qPrintable(QString::number(i)));
+            }
+    }
+
+    void pagesReplaceOneAnother() {
+        Help help(program_.services);
+        help.openRulesPage(1);
+        for (int page = 1; page < 5; ++page) {
+            QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
+            press(help.rulesPage(page), "nextPageButton");
+        }
+        QVERIFY(!help.rulesPage(5)->findChild<QWidget*>("nextPageButton"));
+        for (int page = 5; page > 1; --page) {
+            QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
+            press(help.rulesPage(page), "previousPageButton");
+        }
+        QVERIFY(!help.rulesPage(1)->findChild<QWidget*>("previousPageButton"));
+
+        // Opening an open page brings it forward; another page opens beside it.
+        QPointer<QWidget> first = help.rulesPage(1);
+        help.openRulesPage(1);
+        help.openRulesPage(3);
+        QCOMPARE(help.rulesPage(1), first.data());
+        QCOMPARE(openWindows("rulesPage").size(), 2);
+        help.closeRulesPages();
+        QVERIFY(openWindows("rulesPage").isEmpty() && first.isNull());
+
+        // Page 2 takes the Cheat Chart with it however it is left; other pages leave it open.
+        for (const char* way : {"exitButton", "nextPageButton", "previousPageButton", ""}) {
+            help.openRulesPage(2);
+            press(help.rulesPage(2), "cheatChartButton");
+            help.openRulesPage(4);
+            press(help.rulesPage(4), "exitButton");
+            QVERIFY2(help.cheatChart() != nullptr, way);
+            if (*way == 0)
+                help.rulesPage(2)->close(); // the window manager's close is Exit
+            else
+                press(help.rulesPage(2), way);
+            QVERIFY2(help.rulesPage(2) == nullptr && help.cheatChart() == nullptr, way);
+            QVERIFY(openWindows("cheatChart").isEmpty());
+            help.closeRulesPages();
+        }
+    }
+
+    void diceDemonstration_data() {
+        QTest::addColumn<int>("soundOn");
+        QTest::addColumn<int>("rolling"); // when the faces start to change
+        QTest::addColumn<int>("settled"); // when the first die settles; the others 250 ms apart
+        QTest::addRow("sound on") << 1 << 1200 << 1500;
+        QTest::addRow("sound off") << 0 << 100 << 300;
+        QTest::addRow("sound at 2 is off") << 2 << 100 << 300;
+    }
+
+    void diceDemonstration() {
+        QFETCH(int, soundOn);
+        QFETCH(int, rolling);
+        QFETCH(int, settled);
+        TestProgram& p = program_;
+        p.settings.soundOn = static_cast<std::int16_t>(soundOn);
+        p.cues.played.clear();
+        Help help(p.services);
+        help.openRulesPage(2);
+        QWidget* page = help.rulesPage(2);
+        auto& driver = page->findChild<tezzle::help::DiceDemoPanel*>()->driver();
+        const QStringList blank{"off", "off", "off", "off"};
+        QCOMPARE(dice(*page), blank);
+
+        p.random.throws = {{6, 4, 3, 1}, {2, 5, 5, 2}};
+        press(page, "demoThrowDiceButton");
+        const std::vector<Cue> cupdice =
+            soundOn == 1 ? std::vector{Cue::CupDice} : std::vector<Cue>{};
+        QCOMPARE(p.cues.played, cupdice);
+        p.run(rolling - 1);
+        QCOMPARE(dice(*page), blank);
+        p.run(1);
+        QVERIFY(!dice(*page).contains("off") && !dice(*page).contains(QString()));
+
+        // A click while the dice roll blanks them and starts over with the next throw.
+        p.run(settled - rolling);
+        QCOMPARE(dice(*page)[0], "6");
+        press(page, "demoThrowDiceButton");
+        QCOMPARE(dice(*page), (QStringList{"", "", "", ""}));
+        p.run(settled - 1);
+        const QStringList settles{"2", "5", "5", "2"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(dice(*page).mid(0, i), settles.mid(0, i));
+            p.run(i == 0 ? 1 : 250);
+            QCOMPARE(dice(*page).mid(0, i + 1), settles.mid(0, i + 1));
+        }
+        p.run(10);
+        QCOMPARE(dice(*page), settles);
+        QVERIFY(!driver.armed());
+        QCOMPARE(p.cues.played.size(), cupdice.size() * 2);
+
+        // Closing the page stops a throw; opened again, its dice are blank.
+        p.random.throws = {{1, 1, 1, 1}};
+        press(page, "demoThrowDiceButton");
+        QVERIFY(driver.armed());
+        page->close();
+        QVERIFY(!driver.armed());
+        help.openRulesPage(2);
+        QCOMPARE(dice(*help.rulesPage(2)), blank);
+    }
+
+    void cheatChartRows_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("cells");
+        const int cells[] = {50, 50, 33, 25, 20, 16, 14, 12, 11, 10};
+        for (int k = 1; k <= 10; ++k)
+            QTest::addRow("row %d", k) << k << cells[k - 1];
+    }
+
+    void cheatChartRows() {
+        QFETCH(int, row);
+        QFETCH(int, cells);
+        Help help(program_.services);
+        help.openCheatChart();
+        const QWidget& chart = *help.cheatChart();
+        QCOMPARE(textOf(chart, QStringLiteral("rowNumberCell%1").arg(row)), QString::number(row));
+        QVERIFY(
+            !chart.findChild<QWidget*>(QStringLiteral("productCell%1x%2").arg(row).arg(cells + 1)));
+        for (int i = 1; i <= cells; ++i) {
+            const auto* cell =
+                find<TextBox>(chart, QStringLiteral("productCell%1x%2").arg(row).arg(i));
+            QCOMPARE(cell->text(), QString::number(row * i));
+            QCOMPARE(cell->geometry(), QRect(8 + 25 * i, 24 * row, row * i == 100 ? 30 : 23, 22));
+            QCOMPARE(*cell->look().background,
+                     i % 2 == 1 ? QColor(224, 224, 224) : QColor(192, 192, 192));
+            QCOMPARE(cell->look().text, QColor(0, 0, 255));
+            QCOMPARE(textOf(chart, QStringLiteral("headingCell%1").arg(i)), QString::number(i));
+        }
+    }
+
+    void cheatChartSlidesUnderItsRowNumbers() {
+        Help help(program_.services);
+        help.openCheatChart();
+        QWidget* chart = help.cheatChart();
+        QCOMPARE(chart->size(), QSize(598, 306));
+        QCOMPARE(chart->windowTitle(), QStringLiteral("Tezzle! Cheat Chart"));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(chart->pos(), QPoint(free.left() + (free.width() - 598) / 2, free.top()));
+
+        auto* bar = find<QScrollBar>(*chart, "chartScrollBar");
+        const QWidget* column1 = find(*chart, "productCell1x1");
+        // Column 1's left edge in the window for each value of the bar; the row numbers stay.
+        for (auto [value, at] : {std::pair{100, 33}, {50, 33 - 350}, {0, 33 - 700}, {100, 33}}) {
+            bar->setValue(value);
+            QCOMPARE(column1->mapTo(chart, QPoint()).x(), at);
+            for (int k = 1; k <= 10; ++k)
+                QCOMPARE(
+                    find(*chart, QStringLiteral("rowNumberCell%1").arg(k))->mapTo(chart, QPoint()),
+                    QPoint(8, 8 + 24 * k));
+        }
+        // A drag moves the table once, when the scroll box is let go.
+        bar->setSliderDown(true);
+        bar->setSliderPosition(60);
+        QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33);
+        bar->setSliderDown(false);
+        QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33 - 280);
+        // At the far end the widened 100 of row 2 is whole inside the window.
+        bar->setValue(0);
+        const QWidget* last = find(*chart, "productCell2x50");
+        QCOMPARE(last->mapTo(chart, QPoint(last->width(), 0)).x(), 588);
+
+        // Asked for again, the same chart comes forward where it was slid to.
+        bar->setValue(50);
+        help.openCheatChart();
+        QCOMPARE(help.cheatChart(), chart);
+        QCOMPARE(bar->value(), 50);
+        help.closeCheatChart();
+        QVERIFY(help.cheatChart() == nullptr);
+        help.openCheatChart();
+        QCOMPARE(find<QScrollBar>(*help.cheatChart(), "chartScrollBar")->value(), 100);
+    }
+
+private:
+    TestProgram program_;
+};
+
+QTEST_MAIN(TestHelp)
+#include "TestHelp.moc"
