@@ -5,13 +5,9 @@
 
 #include "board/BoardWindow.h"
 #include "core/Geometry.h"
-#include "files/SavedGameFile.h"
 
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
 #include <QPointer>
-#include <QSignalSpy>
 
 using namespace harness;
 using tezzle::board::BoardWindow;
@@ -228,60 +224,6 @@ private slots:
         QCOMPARE(b.mismatches(), QStringList());
         QCOMPARE(p.cues.played, expected);
         QCOMPARE(p.cues.played.back(), Cue::Crowd);
-    }
-
-    void exitSavesTheGame_data() {
-        QTest::addColumn<bool>("closeRequest");
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("Exit") << false << false;
-        QTest::newRow("the window manager's close") << true << false;
-        QTest::newRow("a save that cannot be written") << false << true;
-    }
-
-    void exitSavesTheGame() {
-        QFETCH(bool, closeRequest);
-        QFETCH(bool, blocked);
-        TestProgram p;
-        p.settings.numPlayers = 3;
-        p.settings.timeAllowed = 40;
-        const QString path = p.services.savedGamePath;
-        const QByteArray previous = "the previous game\r\n";
-        if (blocked) {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write(previous);
-            old.close();
-            QVERIFY(QDir().mkdir(path + ".tmp")); // the temporary file cannot be made
-        }
-        Board b(p);
-        p.random.throws.push_back(diceMaking(17));
-        b.click("throwDiceButton");
-        b.run(2250);
-        b.click("numberLabel17");
-        b.run(2000);
-        const SavedGame expected = b.window->game().savedGame();
-        p.cues.played.clear();
-        QSignalSpy title(b.window, &BoardWindow::goToTitle);
-        QSignalSpy chart(b.window, &BoardWindow::closeCheatChart);
-        QSignalSpy failed(b.window, &BoardWindow::saveFailed);
-        if (closeRequest)
-            b.window->close();
-        else
-            b.click("exitButton");
-        QCOMPARE(title.count(), 1);
-        QCOMPARE(chart.count(), 1);
-        QVERIFY(p.cues.played.empty()); // Exit's click is the title window's
-        if (blocked) {
-            QCOMPARE(failed.count(), 1);
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::ReadOnly));
-            QCOMPARE(old.readAll(), previous);
-        } else {
-            QCOMPARE(failed.count(), 0);
-            QCOMPARE(readSavedGame(path.toStdString()).game, std::optional<SavedGame>(expected));
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(b.window.isNull()); // the board is gone once the batch is handled
     }
 
     // Every caption fits its box, the longest banners stand clear of Throw Dice and the logo,

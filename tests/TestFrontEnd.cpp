@@ -5,6 +5,7 @@
 #include "WindowHarness.h"
 
 #include "files/HighScores.h"
+#include "files/SavedGameFile.h"
 #include "frontend/Program.h"
 
 #include <QCheckBox>
@@ -255,17 +256,49 @@ private slots:
         QCOMPARE(quit.count(), 1);
     }
 
-    // A save that fails on the board's Exit is told on the title window.
-    void aFailedSaveIsTold() {
+    void leavingTheBoard_data() {
+        QTest::addColumn<bool>("closeRequest");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("Exit") << false << false;
+        QTest::newRow("the window manager's close") << true << false;
+        QTest::newRow("a save that cannot be written") << false << true;
+    }
+
+    // Exit saves the game (or says why it could not, keeping the previous file), closes the
+    // Cheat Chart and the board, and the title window comes back with "Cancel" and one click.
+    void leavingTheBoard() {
+        QFETCH(bool, closeRequest);
+        QFETCH(bool, blocked);
         TestProgram t;
-        QVERIFY(QDir().mkdir(t.services.savedGamePath + ".tmp"));
+        const QString path = t.services.savedGamePath;
+        if (blocked) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the previous game\r\n") > 0);
+            old.close();
+            QVERIFY(QDir().mkdir(path + ".tmp")); // the temporary file cannot be made
+        }
         Program program(t.services);
-        program.quickStart({.players = 2});
-        playTurn(t, 30);
-        click("boardWindow", "exitButton");
-        QVERIFY(textOf(*window("titleWindow"), "messageLabel")
-                    .startsWith("The game could not be saved: "));
-        QVERIFY(!control("titleWindow", "restartButton")->isEnabled());
+        program.quickStart({.players = 3, .clock = 40});
+        playTurn(t, 17);
+        const SavedGame expected = program.boardWindow()->game().savedGame();
+        click("boardWindow", "cheatChartButton");
+        t.cues.played.clear();
+        if (closeRequest)
+            window("boardWindow")->close();
+        else
+            click("boardWindow", "exitButton");
+        QVERIFY(openWindows("boardWindow").isEmpty() && openWindows("cheatChart").isEmpty());
+        QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("Cancel"));
+        QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click});
+        const QString message = textOf(*window("titleWindow"), "messageLabel");
+        QCOMPARE(message.startsWith("The game could not be saved: "), blocked);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        if (blocked)
+            QCOMPARE(saved.readAll(), QByteArray("the previous game\r\n"));
+        else
+            QCOMPARE(readSavedGame(path.toStdString()).game, std::optional<SavedGame>(expected));
+        QCOMPARE(control("titleWindow", "restartButton")->isEnabled(), !blocked);
     }
 };
 
