@@ -122,7 +122,7 @@ public:
         return *game;
     }
 
-    // Throws the given dice and waits until all four show.
+    // How long the four dice take to show; a throw of the given dice that waits for them.
     Millis revealTime() const { return settings.soundOn == 1 ? 2250 : 1050; }
     void throwAndReveal(const Dice& dice) {
         random.throws.push_back(dice);

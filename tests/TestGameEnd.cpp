@@ -156,7 +156,7 @@ private slots:
             QVERIFY(!s->players[game->playerToMove()].inPlay && !game->acceptsNumberClick());
             game->advance(2000);
         };
-        t.playMove(diceMaking(10), 10); // Blue
+        t.playMove(diceMaking(12), 12); // Blue
         t.random.throws.push_back(diceMaking(11));
         game->throwDice();
         game->advance(2249);
@@ -167,11 +167,11 @@ private slots:
         QCOMPARE(int(s->players[1].clock), 2);
         timeOut(t); // Green
         QVERIFY(s->banner == "Yellow to Play" && s->turnCounter == 2);
-        t.throwAndReveal(diceMaking(12));
+        t.throwAndReveal(diceMaking(10));
         QCOMPARE(s->diceBoxes[0].background, colours::kYellow);
-        game->clickNumber(12);
+        game->clickNumber(10);
         game->advance(2000);
-        QVERIFY(t.settings.board[12] == 4 && s->players[3].score == 10 && !s->players[2].score);
+        QVERIFY(t.settings.board[10] == 4 && s->players[3].score == 10 && !s->players[2].score);
 
         const GameState left = *s;
         t.events();
@@ -183,7 +183,7 @@ private slots:
                 events[2] == GameEvent(events::CloseCheatChart{}));
         const SavedGame saved = std::get<events::SaveGame>(events[0]).game;
         QVERIFY(saved.numPlayers == 4 && saved.timeAllowed == 5 && saved.soundOn == 1);
-        QVERIFY(saved.targetScore == 5000 && saved.board[12] == 4 && saved.board[50] == 0);
+        QVERIFY(saved.targetScore == 5000 && saved.board[10] == 4 && saved.board[50] == 0);
         QCOMPARE(saved.clocks, (std::array<std::int16_t, 4>{5, 2, 0, 5}));
         // The board is closed: nothing more happens.
         QVERIFY(game->closed() && !game->nextTickIn());
@@ -202,12 +202,12 @@ private slots:
         QVERIFY(!s->throwDiceEnabled && s->clockRowShown && game->nextTickIn() == 1);
         QVERIFY(s->covered == left.covered && s->counterPictures == left.counterPictures);
         QVERIFY(s->turnCounter == left.turnCounter && s->scores == left.scores);
-        for (int i = 0; i < 4; ++i) { // Green's missing score is saved as 0
+        for (int i = 0; i < 4; ++i) { // Green's missing score comes back as 0
             const PlayerPanel &now = s->players[i], &then = left.players[i];
             QVERIFY(now.score.value_or(0) == then.score.value_or(0) && now.clock == then.clock);
             QCOMPARE(now.inPlay, then.inPlay);
         }
-        // The list of covered hexagons is rebuilt in ascending order.
+        // The list of covered hexagons, 12, 11, 10 as played, is rebuilt in ascending order.
         QCOMPARE(std::vector<int>(s->coveredCells.begin(), s->coveredCells.begin() + 4),
                  (std::vector<int>{10, 11, 12, 0}));
         game->advance(1);

@@ -17,8 +17,7 @@ using tezzle::NumberSet;
 namespace {
 
 struct Rational {
-    long long num;
-    long long den;
+    long long num, den;
 };
 
 // a op b, reduced; b is not 0 when op is '/'.

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <vector>
+
 using tezzle::Millis;
 using tezzle::TimerRole;
 
