@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("a double on 29 beats 60") << Choice{3, {29, 60}, {22, 30}, {}, {}, 29, 0};
         QTest::newRow("the lowest of equals") << Choice{3, {91, 95, 100}, {}, {}, {}, 91, 0};
         QTest::newRow("random") << Choice{1, {7, 40}, {}, {}, {95, 2, 100, 40, 7}, 40, 1};
+        QTest::newRow("random without a candidate") << Choice{1, {}, {}, {}, {5}, 0, 1};
         QTest::newRow("level 2 random") << Choice{2, {10, 95}, {}, {1}, {10}, 10, 0};
         QTest::newRow("level 2 greedy") << Choice{2, {10, 95}, {}, {3}, {10}, 95, 1};
     }

@@ -54,7 +54,7 @@ private slots:
         QTest::newRow("tie, sound 2") << PathEnd{2, 0, 2, -1, {1300, 2000}, {2000, 2000}, 1};
         QTest::newRow("Yellow ties")
             << PathEnd{4, 0, 1, 2, {500, 600, 700}, {500, 600, 700, 700}, 3};
-        QTest::newRow("not playing") << PathEnd{2, 0, 1, -1, {100, 50, 0, 9000}, {800, 50}, 1};
+        QTest::newRow("not playing") << PathEnd{2, 0, 1, -1, {100, 50, 9000, 9000}, {800, 50}, 1};
         QTest::newRow("16-bit limit") << PathEnd{2, 0, 1, -1, {32500}, {32767, 0}, 1};
         QTest::newRow("alone") << PathEnd{1, 0, 1, -1, {300}, {1000}, 1};
         QTest::newRow("computer at level 1") << PathEnd{2, 1, 1, -1, {300, 5000}, {1000, 5000}, 2};
