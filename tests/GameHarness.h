@@ -9,9 +9,7 @@
 #include "core/Reachable.h"
 
 #include <deque>
-#include <initializer_list>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace harness {
@@ -28,65 +26,58 @@ public:
     int rollingDraws = 0;
 
     double next(Draw what) override {
-        switch (what) {
-        case Draw::DieRepeats:
-            return throws.empty() ? fallback_.next(what) : 0.015; // one draw per die
-        case Draw::DieFace:
-            if (throws.empty())
-                return fallback_.next(what);
-            {
-                const int face = throws.front()[die_];
-                if (++die_ == 4) {
-                    die_ = 0;
-                    throws.pop_front();
-                }
-                return (face - 0.5) / 6.0;
+        rollingDraws += what == Draw::RollingFace;
+        if (what == Draw::DieRepeats && !throws.empty())
+            return 0.015; // one draw per die
+        if (what == Draw::DieFace && !throws.empty()) {
+            const int face = throws.front()[die_];
+            if (++die_ == 4) {
+                die_ = 0;
+                throws.pop_front();
             }
-        case Draw::RollingFace:
-            ++rollingDraws;
-            return fallback_.next(what);
-        case Draw::Strategy:
-            if (strategies.empty())
-                return fallback_.next(what);
-            {
-                const int s = strategies.front();
-                strategies.pop_front();
-                return s == 1 ? 0.25 : 0.75;
-            }
-        case Draw::ComputerNumber:
-            if (numbers.empty())
-                return fallback_.next(what);
-            {
-                const int n = numbers.front();
-                numbers.pop_front();
-                return (n - 0.5) / 100.0;
-            }
+            return (face - 0.5) / 6.0;
         }
-        return 0.0;
+        if (what == Draw::Strategy && !strategies.empty())
+            return take(strategies) == 1 ? 0.25 : 0.75;
+        if (what == Draw::ComputerNumber && !numbers.empty())
+            return (take(numbers) - 0.5) / 100.0;
+        return fallback_.next(what);
     }
 
 private:
+    static int take(std::deque<int>& q) {
+        const int v = q.front();
+        q.pop_front();
+        return v;
+    }
     SeededRandom fallback_{20261206};
     int die_ = 0;
 };
 
-// A throw that makes n.
-inline Dice diceMaking(int n) {
-    for (int a = 1; a <= 6; ++a)
-        for (int b = a; b <= 6; ++b)
-            for (int c = b; c <= 6; ++c)
-                for (int d = c; d <= 6; ++d)
-                    if (reachableNumbers({a, b, c, d}).test(n))
-                        return {a, b, c, d};
+// A throw that makes n, or with makes false one that does not: the first in order, sorted.
+inline Dice diceMaking(int n, bool makes = true) {
+    for (int k = 0; k < 1296; ++k) {
+        const Dice dice{k / 216 + 1, k / 36 % 6 + 1, k / 6 % 6 + 1, k % 6 + 1};
+        if (reachableNumbers(dice).test(n) == makes)
+            return dice;
+    }
     return {};
 }
 
-// A throw that does not make n.
 inline Dice diceNotMaking(int n) {
-    for (int a = 1; a <= 6; ++a)
-        if (!reachableNumbers({a, a, a, a}).test(n))
-            return {a, a, a, a};
-    return {};
+    return diceMaking(n, false);
+}
+
+// Up the left edge and along the top: a chain from 1 to 100 but for hexagon 73.
+inline const std::vector<int> kChainBut73{1,  2,  4,  7,  11, 16, 22, 29, 37,
+                                          46, 56, 65, 80, 86, 91, 95, 98, 100};
+
+// Hexagons all owned by one player, for a Position.
+inline std::vector<std::pair<int, int>> owned(const std::vector<int>& numbers, int owner = 1) {
+    std::vector<std::pair<int, int>> owners;
+    for (int n : numbers)
+        owners.emplace_back(n, owner);
+    return owners;
 }
 
 struct Options {
@@ -106,8 +97,7 @@ struct Position {
 
 class Table {
 public:
-    explicit Table(Options o = {})
-        : options(o) {
+    explicit Table(Options o = {}) {
         settings.numPlayers = static_cast<std::int16_t>(o.players);
         settings.computerLevel = static_cast<std::int16_t>(o.computerLevel);
         settings.timeAllowed = static_cast<std::int16_t>(o.clock);
@@ -115,10 +105,7 @@ public:
         settings.connarray = gridConnArray();
     }
 
-    Game& open() {
-        game = std::make_unique<Game>(settings, random);
-        return *game;
-    }
+    Game& open() { return *(game = std::make_unique<Game>(settings, random)); }
 
     Game& restore(const Position& p) {
         settings.restartGame = 1;
@@ -130,17 +117,13 @@ public:
             settings.savedScores[i + 1] = p.scores[i];
             settings.savedClocks[i + 1] = p.clocks[i];
         }
-        game = std::make_unique<Game>(settings, random);
+        open();
         settings.restartGame = 0;
         return *game;
     }
 
-    const GameState& state() const { return game->state(); }
-
-    // How long the four dice take to show after a throw.
+    // How long the four dice take to show; a throw of the given dice that waits for them.
     Millis revealTime() const { return settings.soundOn == 1 ? 2250 : 1050; }
-
-    // Throws the given dice and waits until all four show.
     void throwAndReveal(const Dice& dice) {
         random.throws.push_back(dice);
         game->throwDice();
@@ -164,7 +147,6 @@ public:
         return out;
     }
 
-    Options options;
     Settings settings;
     ScriptedRandom random;
     std::unique_ptr<Game> game;

@@ -1,28 +1,31 @@
-// Which numbers a throw makes: checked against an independent search over every expression
-// tree, for all 126 throws and all orders of the dice.
+// Which numbers a throw makes, and the worked example shown for each: both checked against an
+// independent exact-rational search over every expression tree, for every order of the dice.
 
+#include "core/Expression.h"
 #include "core/Reachable.h"
 
 #include <QTest>
 
-#include <cmath>
+#include <algorithm>
 #include <numeric>
-#include <set>
+#include <optional>
 #include <vector>
 
 using tezzle::Dice;
 using tezzle::NumberSet;
 
-Q_DECLARE_METATYPE(tezzle::Dice)
-
 namespace {
 
 struct Rational {
-    long long num;
-    long long den;
+    long long num, den;
 };
 
-Rational reduced(long long num, long long den) {
+// a op b, reduced; b is not 0 when op is '/'.
+Rational combine(Rational a, char op, Rational b) {
+    long long num = op == '*' ? a.num * b.num : a.num * b.den;
+    long long den = op == '/' ? a.den * b.num : a.den * b.den;
+    if (op == '+' || op == '-')
+        num += (op == '+' ? 1 : -1) * b.num * a.den;
     if (den < 0) {
         num = -num;
         den = -den;
@@ -31,95 +34,66 @@ Rational reduced(long long num, long long den) {
     return {num / g, den / g};
 }
 
-// Every way of combining the values: pick two, replace them by one of their six results,
-// until one value is left.
-void everyTree(const std::vector<Rational>& values, std::set<int>& made) {
+// Every way of combining the values: pick two, replace them by any result of the four
+// operations in either order, until one value is left.
+void everyTree(std::vector<Rational> values, NumberSet& made) {
     if (values.size() == 1) {
         if (values[0].den == 1 && values[0].num >= 1 && values[0].num <= 100)
-            made.insert(static_cast<int>(values[0].num));
+            made.set(static_cast<int>(values[0].num));
         return;
     }
     for (std::size_t i = 0; i < values.size(); ++i)
-        for (std::size_t j = i + 1; j < values.size(); ++j) {
+        for (std::size_t j = 0; j < values.size(); ++j) {
+            if (i == j)
+                continue;
             std::vector<Rational> rest;
             for (std::size_t k = 0; k < values.size(); ++k)
                 if (k != i && k != j)
                     rest.push_back(values[k]);
-            const Rational a = values[i];
-            const Rational b = values[j];
-            std::vector<Rational> results{reduced(a.num * b.den + b.num * a.den, a.den * b.den),
-                                          reduced(a.num * b.den - b.num * a.den, a.den * b.den),
-                                          reduced(b.num * a.den - a.num * b.den, a.den * b.den),
-                                          reduced(a.num * b.num, a.den * b.den)};
-            if (b.num != 0)
-                results.push_back(reduced(a.num * b.den, a.den * b.num));
-            if (a.num != 0)
-                results.push_back(reduced(b.num * a.den, b.den * a.num));
-            for (const Rational& r : results) {
-                rest.push_back(r);
+            for (char op : {'+', '-', '*', '/'}) {
+                if (op == '/' && values[j].num == 0)
+                    continue;
+                rest.push_back(combine(values[i], op, values[j]));
                 everyTree(rest, made);
                 rest.pop_back();
             }
         }
 }
 
-std::set<int> independentlyMade(const Dice& dice) {
-    std::set<int> made;
-    everyTree({{dice[0], 1}, {dice[1], 1}, {dice[2], 1}, {dice[3], 1}}, made);
+NumberSet independentlyMade(const Dice& d) {
+    NumberSet made;
+    everyTree({{d[0], 1}, {d[1], 1}, {d[2], 1}, {d[3], 1}}, made);
     return made;
 }
 
-std::set<int> members(const NumberSet& set) {
-    std::set<int> out;
-    set.forEach([&](int n) { out.insert(n); });
-    return out;
-}
-
-std::vector<Dice> allThrows() {
-    std::vector<Dice> throws;
-    for (int a = 1; a <= 6; ++a)
-        for (int b = a; b <= 6; ++b)
-            for (int c = b; c <= 6; ++c)
-                for (int d = c; d <= 6; ++d)
-                    throws.push_back({a, b, c, d});
-    return throws;
-}
-
-// What a marking that rounds a fractional value to its nearest whole number would accept:
-// the same chains and pairs in floating point, then rounded half to even.
-std::set<int> roundedMarking(const Dice& dice) {
-    std::set<int> made;
-    auto mark = [&](double r) {
-        if (!(r > 0) || r >= 101)
-            return;
-        if (r - std::floor(r) < 0.0000001)
-            r = std::floor(r);
-        if (r - std::floor(r) > 0.9999999)
-            r = std::floor(r + 1);
-        made.insert(static_cast<int>(std::nearbyint(r)));
+// Reads a worked example exactly: dice 1 to 6, + - * /, parentheses, the usual precedence
+// (depth 0 sums, 1 products, 2 a die or parentheses); `used` collects the dice read.
+std::optional<Rational> read(const std::string& s, std::size_t& i, std::string& used, int depth) {
+    auto at = [&](char c) {
+        return i < s.size() && s[i] == c;
     };
-    auto six = [](double a, double b) {
-        std::vector<double> v{a * b, a + b, a - b, b - a};
-        if (b != 0)
-            v.push_back(a / b);
-        if (a != 0)
-            v.push_back(b / a);
-        return v;
-    };
-    int order[4] = {0, 1, 2, 3};
-    do {
-        const double x = dice[order[0]], y = dice[order[1]], z = dice[order[2]], w = dice[order[3]];
-        for (double v1 : six(x, y)) {
-            for (double v2 : six(v1, z))
-                for (double v3 : six(v2, w))
-                    mark(v3);
-            for (double v2 : six(z, w))
-                for (double v3 : six(v1, v2))
-                    mark(v3);
-        }
-    } while (std::next_permutation(order, order + 4));
-    made.erase(0);
-    return made;
+    if (depth == 2 && at('(')) {
+        const auto inner = read(s, ++i, used, 0);
+        if (!inner || !at(')'))
+            return std::nullopt;
+        ++i;
+        return inner;
+    }
+    if (depth == 2) {
+        if (i >= s.size() || s[i] < '1' || s[i] > '6')
+            return std::nullopt;
+        used += s[i];
+        return Rational{s[i++] - '0', 1};
+    }
+    auto left = read(s, i, used, depth + 1);
+    while (left && (at(depth == 0 ? '+' : '*') || at(depth == 0 ? '-' : '/'))) {
+        const char op = s[i++];
+        const auto right = read(s, i, used, depth + 1);
+        if (!right || (op == '/' && right->num == 0))
+            return std::nullopt;
+        left = combine(*left, op, *right);
+    }
+    return left;
 }
 
 } // namespace
@@ -128,93 +102,52 @@ class TestReachable : public QObject {
     Q_OBJECT
 
 private slots:
+    // The game looks both halves up in a table by any order of the dice; the walks it was made
+    // from must agree too. The worked example of each number reads as one made of the four dice.
     void everyThrowMakesExactlyWhatSomeExpressionEquals() {
-        for (const Dice& dice : allThrows()) {
-            const auto expected = independentlyMade(dice);
-            QCOMPARE(members(tezzle::reachableNumbers(dice)), expected);
-            QCOMPARE(members(tezzle::searchChains(dice) | tezzle::searchPairings(dice)), expected);
-        }
-    }
-
-    void chainsAndPairsAreLookedUpAsTheyAreSearched() {
-        for (const Dice& dice : allThrows()) {
-            NumberSet allowed;
-            tezzle::allowednumbers(dice, allowed);
-            QCOMPARE(allowed, tezzle::searchChains(dice));
-            NumberSet pairsOnly;
-            tezzle::allowednumbers2(dice, pairsOnly);
-            QCOMPARE(pairsOnly, tezzle::searchPairings(dice));
-        }
-    }
-
-    void theOrderOfTheDiceDoesNotMatter() {
-        for (const Dice& sorted : allThrows()) {
-            Dice dice = sorted;
-            const NumberSet expected = tezzle::reachableNumbers(sorted);
-            while (std::next_permutation(dice.begin(), dice.end()))
+        for (int k = 0; k < 1296; ++k) {
+            Dice dice{k / 216 + 1, k / 36 % 6 + 1, k / 6 % 6 + 1, k % 6 + 1};
+            if (!std::is_sorted(dice.begin(), dice.end()))
+                continue;
+            const NumberSet expected = independentlyMade(dice);
+            QCOMPARE(tezzle::searchChains(dice) | tezzle::searchPairings(dice), expected);
+            const auto examples = tezzle::workedExamples(dice);
+            const std::string thrown{char('0' + dice[0]), char('0' + dice[1]), char('0' + dice[2]),
+                                     char('0' + dice[3])};
+            for (int n = 0; n <= 100; ++n) {
+                QCOMPARE(!examples[n].empty(), expected.test(n));
+                if (examples[n].empty())
+                    continue;
+                std::string text = examples[n], used;
+                std::erase(text, ' ');
+                std::size_t i = 0;
+                const auto v = read(text, i, used, 0);
+                QVERIFY2(v && i == text.size() && v->den == 1 && v->num == n, examples[n].c_str());
+                std::sort(used.begin(), used.end());
+                QCOMPARE(used, thrown);
+            }
+            do {
+                NumberSet allowed = NumberSet::of({100, 101}); // a stale throw's flags
+                tezzle::allowednumbers(dice, allowed);
+                QCOMPARE(allowed, tezzle::searchChains(dice));
+                tezzle::allowednumbers2(dice, allowed);
+                QCOMPARE(allowed, expected);
                 QCOMPARE(tezzle::reachableNumbers(dice), expected);
+            } while (std::next_permutation(dice.begin(), dice.end()));
         }
+        // Dice that no throw shows are still searched, safely.
+        for (const Dice& dice : {Dice{0, 0, 0, 0}, Dice{7, 8, 9, 10}, Dice{-3, 2, 0, 6}})
+            QCOMPARE(tezzle::reachableNumbers(dice), independentlyMade(dice));
     }
 
-    void namedThrows_data() {
-        QTest::addColumn<Dice>("dice");
-        QTest::addColumn<QList<int>>("made");
-        QTest::addColumn<QList<int>>("notMade");
-        QTest::newRow("2 3 4 6: 80/3 is no whole number")
-            << Dice{2, 3, 4, 6} << QList<int>{26, 1, 96} << QList<int>{27};
-        QTest::newRow("5 5 6 6: near misses stay out")
-            << Dice{5, 5, 6, 6} << QList<int>{1, 2, 60} << QList<int>{3, 4, 7, 8, 23, 34};
-        QTest::newRow("1 1 5 6: 6 / (1 + 1) + 5")
-            << Dice{1, 1, 5, 6} << QList<int>{8} << QList<int>{};
-        QTest::newRow("1 1 6 6: 6 / (1 + 1) + 6")
-            << Dice{1, 1, 6, 6} << QList<int>{9} << QList<int>{};
-        QTest::newRow("6 6 6 6: 6 * 6 + 6 * 6 is 72, 6 * 6 * 6 * 6 too large")
-            << Dice{6, 6, 6, 6} << QList<int>{72, 1, 2} << QList<int>{100};
-        QTest::newRow("1 1 1 1: four ones make at most 4")
-            << Dice{1, 1, 1, 1} << QList<int>{1, 2, 3, 4} << QList<int>{5};
-        QTest::newRow("4 6 1 3 from the rules")
-            << Dice{6, 4, 3, 1} << QList<int>{14, 72, 96, 6, 40} << QList<int>{64, 46};
-    }
-
-    void namedThrows() {
-        QFETCH(Dice, dice);
-        QFETCH(QList<int>, made);
-        QFETCH(QList<int>, notMade);
-        const NumberSet allowed = tezzle::reachableNumbers(dice);
-        for (int n : made)
-            QVERIFY2(allowed.test(n), qPrintable(QString::number(n)));
-        for (int n : notMade)
-            QVERIFY2(!allowed.test(n), qPrintable(QString::number(n)));
-        QVERIFY(!allowed.test(0));
-    }
-
-    // Rounding fractional values to the nearest number would accept 33 of the 126 throws'
-    // numbers that no expression makes; exact arithmetic accepts none of them.
-    void roundingWouldAcceptNumbersNoExpressionMakes() {
-        int throwsWithExtras = 0;
-        for (const Dice& dice : allThrows()) {
-            const auto exact = members(tezzle::reachableNumbers(dice));
-            const auto rounded = roundedMarking(dice);
-            QVERIFY(std::includes(rounded.begin(), rounded.end(), exact.begin(), exact.end()));
-            if (rounded != exact)
-                ++throwsWithExtras;
-        }
-        QCOMPARE(throwsWithExtras, 33);
-        QCOMPARE(roundedMarking({2, 3, 4, 6}).count(27), 1U);
-    }
-
-    void aNewThrowKeepsNoOldFlag() {
-        NumberSet allowed = tezzle::reachableNumbers({6, 6, 5, 4});
-        QVERIFY(allowed.test(100) || allowed.test(99) || allowed.count() > 40);
-        tezzle::allowednumbers({1, 1, 1, 1}, allowed);
-        tezzle::allowednumbers2({1, 1, 1, 1}, allowed);
-        QCOMPARE(members(allowed), (std::set<int>{1, 2, 3, 4}));
-    }
-
-    void diceOutsideOneToSixAreStillSearchedSafely() {
-        for (const Dice& dice : {Dice{0, 0, 0, 0}, Dice{7, 8, 9, 10}, Dice{-3, 2, 0, 6}}) {
-            QCOMPARE(members(tezzle::reachableNumbers(dice)), independentlyMade(dice));
-        }
+    // The plainest example: fewest divisions, subtractions, parentheses, then the dice in the
+    // order thrown; and only the parentheses the value needs.
+    void examplesAreWrittenPlainly() {
+        for (const auto& [dice, n, text] : {std::tuple{Dice{6, 4, 3, 1}, 14, "6 + 4 + 3 + 1"},
+                                            {Dice{6, 4, 3, 1}, 72, "6 * 4 * 3 * 1"},
+                                            {Dice{1, 3, 4, 6}, 14, "1 + 3 + 4 + 6"},
+                                            {Dice{1, 1, 6, 5}, 8, "6 / (1 + 1) + 5"}})
+            QCOMPARE(tezzle::workedExamples(dice)[n], std::string(text));
     }
 };
 

@@ -7,9 +7,11 @@
 
 #include <QTest>
 
+#include <numeric>
+
 using namespace harness;
 
-namespace {
+Q_DECLARE_METATYPE(tezzle::SimulationConfig)
 
 // Enough games to meet the rare turns of play; fewer in unoptimised (sanitizer) builds.
 #ifdef NDEBUG
@@ -18,56 +20,32 @@ constexpr int kGames = 250;
 constexpr int kGames = 50;
 #endif
 
-} // namespace
-
 class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
     void wholeGamesKeepEveryInvariant_data() {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<int>("computer");
-        QTest::addColumn<int>("blue");
-        QTest::addColumn<int>("clock");
-        QTest::addColumn<bool>("sound");
+        QTest::addColumn<SimulationConfig>("config");
         for (int players = 1; players <= 4; ++players)
-            for (int clock : {0, 20}) {
-                const QString name = QString("%1 players, clocks %2").arg(players).arg(clock);
-                QTest::newRow(qPrintable(name)) << players << 0 << 0 << clock << (players % 2 == 0);
-            }
+            for (int clock : {0, 20})
+                QTest::addRow("%d players, clocks %d", players, clock) << SimulationConfig{
+                    .players = players, .clock = clock, .sound = players % 2 == 0};
         for (int level = 1; level <= 3; ++level)
-            for (int clock : {0, 15}) {
-                const QString name = QString("computer %1, clocks %2").arg(level).arg(clock);
-                QTest::newRow(qPrintable(name)) << 2 << level << 0 << clock << (level == 2);
-            }
-        QTest::newRow("level 2 against level 3, clocks 30") << 2 << 3 << 2 << 30 << false;
+            for (int clock : {0, 15})
+                QTest::addRow("computer %d, clocks %d", level, clock) << SimulationConfig{
+                    .computerLevel = level, .clock = clock, .sound = level == 2};
+        QTest::newRow("level 2 against level 3, clocks 30")
+            << SimulationConfig{.computerLevel = 3, .blueLevel = 2, .clock = 30};
     }
 
     void wholeGamesKeepEveryInvariant() {
-        QFETCH(int, players);
-        QFETCH(int, computer);
-        QFETCH(int, blue);
-        QFETCH(int, clock);
-        QFETCH(bool, sound);
-        SimulationConfig config{.players = players,
-                                .computerLevel = computer,
-                                .blueLevel = blue,
-                                .clock = clock,
-                                .sound = sound};
-        const SimulationSummary s = simulate(config, kGames, 1000 + players * 10 + computer);
+        QFETCH(SimulationConfig, config);
+        const SimulationSummary s =
+            simulate(config, kGames, 1000 + config.players * 10 + config.computerLevel);
         QVERIFY2(s.violations == 0, s.firstViolation.c_str());
-        QCOMPARE(s.games, kGames);
-        QCOMPARE(s.byPath + s.byTime, kGames); // every game ends
-        if (clock == 0)
-            QCOMPARE(s.byPath, kGames);
-        else
-            QVERIFY(s.byTime > 0);
-        int wins = 0;
-        for (int w : s.wins)
-            wins += w;
-        QCOMPARE(wins, kGames);
-        for (int p = players; p < 4; ++p)
-            QCOMPARE(s.wins[p], 0);
+        QVERIFY(s.games == kGames && s.byPath + s.byTime == kGames); // every game ends
+        QVERIFY(config.clock == 0 ? s.byPath == kGames : s.byTime > 0);
+        QCOMPARE(std::accumulate(s.wins.begin(), s.wins.begin() + config.players, 0), kGames);
     }
 
     // The checker, called after every call into the game, notices a board that disagrees.
@@ -81,13 +59,13 @@ private slots:
         checker.check();
         game.advance(2000);
         checker.check();
-        QVERIFY2(checker.violations() == 0, checker.firstViolation().c_str());
-        QCOMPARE(checker.legalMoves(), 1);
+        QVERIFY2(checker.violations() == 0 && checker.legalMoves() == 1,
+                 checker.firstViolation().c_str());
         t.settings.board[40] = 0;
         checker.checkBoardNextTime();
         checker.check();
-        QVERIFY(checker.violations() > 0);
-        QVERIFY(checker.firstViolation().find("hexagon 40") != std::string::npos);
+        QVERIFY(checker.violations() > 0 &&
+                checker.firstViolation().find("hexagon 40") != std::string::npos);
     }
 };
 
