@@ -59,8 +59,7 @@ QList<QByteArray> duelLines() {
 
 enum class Step { Open, Write, Sync, Close, Rename, SyncFolder, None };
 
-// The system's steps, but the failing one gives the error (opening fails for real); writes go in
-// pieces of 100 bytes.
+// The system's steps; the failing one, but for opening, gives the error. Writes are of 100 bytes.
 struct FailingSteps final : tezzle::PosixFileSteps {
     Step failing = Step::None;
     std::error_code error;
@@ -142,8 +141,9 @@ private slots:
         QTest::newRow("empty last lines, then a blank one")
             << joined(lines.mid(0, 209) + QList<QByteArray>(5) << " ") << Ok;
         QTest::newRow("no file") << QByteArray("-") << Missing;
-        // Blank lines after the last would be dropped, but a file this large is not read at all.
-        QTest::newRow("far too large") << joined(lines) + QByteArray(70000, '\n') << WrongLineCount;
+        QTest::newRow("213 lines") << joined(lines.mid(0, 213)) << WrongLineCount;
+        QTest::newRow("blanks past 64 KiB")
+            << joined(lines) + QByteArray(70000, '\n') << WrongLineCount;
     }
 
     void aSavedGame() {
@@ -153,6 +153,7 @@ private slots:
         settings.savedScores.fill(7);
         const auto read = tezzle::restoreSavedGame(rowFile(bytes), settings);
         QCOMPARE(read.status, status);
+        QCOMPARE(read.line > 0, status >= SavedGameStatus::NotAField); // a fault in one line
         QCOMPARE(read.game ? QByteArray::fromStdString(tezzle::formatSavedGame(*read.game)) : "",
                  status == SavedGameStatus::Ok ? joined(duelLines()) : "");
         QCOMPARE(settings.savedScores[1], read.game ? 1250 : 7); // Blue's score box
@@ -234,7 +235,7 @@ private slots:
     // as written in the mutation suite.
     void aTypedName_data() {
         QTest::addColumn<QByteArray>("typed");
-        QTest::addColumn<QByteArray>("line"); // the file's first
+        QTest::addColumn<QByteArray>("line"); // the first of the file's ten
         const auto row = [](const char* name, const QByteArray& typed, const QByteArray& line) {
             QTest::newRow(name) << typed << "\"" + line + "\",1000\r\n";
         };
@@ -254,7 +255,8 @@ private slots:
         Table t;
         const auto row = tezzle::checkhighscore(t.names, t.scores, false, 1000);
         QVERIFY(tezzle::storeHighScoreName(path, t.names, t.scores, row, typed.toStdString()).ok);
-        QCOMPARE(readBytes(QString::fromStdString(path)).left(line.size()), line);
+        const QByteArray written = readBytes(QString::fromStdString(path));
+        QVERIFY2(written.startsWith(line) && written.count('\n') == 10, written.constData());
         // Without a new row there is nothing to name, and nothing is written.
         const QString unnamed = dir.filePath("unnamed.txt");
         QVERIFY(!tezzle::storeHighScoreName(unnamed.toStdString(), t.names, t.scores, 0, "x").ok);

@@ -10,8 +10,7 @@
 #include <fstream>
 #include <random>
 
-using tezzle::formatSavedGame;
-using tezzle::parseSavedGame;
+using tezzle::formatSavedGame, tezzle::parseSavedGame;
 
 namespace {
 
