@@ -52,7 +52,7 @@ private slots:
         Program program(t.services);
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
-        QCOMPARE(captionsThatDoNotFit(*window("titleWindow")), QStringList());
+        QCOMPARE(layoutFaults(*window("titleWindow")), QStringList());
         QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("OK"));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
         QTest::keyClick(control("titleWindow", "okButton"), Qt::Key_Return); // buttons take keys
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(control("setupWindow", "timeAllowedEdit")->isHidden());
         click("setupWindow", "timersOnCheck");
         QVERIFY(!control("setupWindow", "timeAllowedEdit")->isHidden());
-        QCOMPARE(captionsThatDoNotFit(*window("setupWindow")), QStringList());
+        QCOMPARE(layoutFaults(*window("setupWindow")), QStringList());
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("45");
         click("setupWindow", "playerCountButton2");
         QVERIFY(openWindows("setupWindow").isEmpty());
@@ -118,7 +118,7 @@ private slots:
         click("setupWindow", "timersOnCheck");
         click("setupWindow", "playerCountButton1");
         QVERIFY(program.boardWindow() == nullptr);
-        QCOMPARE(captionsThatDoNotFit(*window("onePlayerWindow")), QStringList());
+        QCOMPARE(layoutFaults(*window("onePlayerWindow")), QStringList());
         const QWidget* logo = control("onePlayerWindow", "logoImage");
         for (const char* option : {"levelOption1", "levelOption2", "levelOption3"}) {
             const QWidget* w = control("onePlayerWindow", option);
@@ -205,7 +205,7 @@ private slots:
         QVERIFY(!name->isHidden() && name->text().isEmpty());
         QCOMPARE(name->y(), control("highScoreWindow", "highNameLabel0")->y() - 4);
         QCOMPARE(textOf(*window("highScoreWindow"), "highScoreLabel0"), QString("100"));
-        QCOMPARE(captionsThatDoNotFit(*window("highScoreWindow")), QStringList());
+        QCOMPARE(layoutFaults(*window("highScoreWindow")), QStringList());
         QTest::keyClicks(name, "Ada");
         if (how == 0)
             click("highScoreWindow", "highScoreOkButton");
@@ -226,6 +226,39 @@ private slots:
         click("setupWindow", "highScoresButton");
         QCOMPARE(textOf(*window("highScoreWindow"), "highNameLabel0"), QString("Ada"));
         QVERIFY(control("highScoreWindow", "highNameEdit")->isHidden());
+    }
+
+    void quickStartOptions_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QList<int>>("game"); // players, computer level, clock, sound
+        const auto row = [](const char* line, QList<int> game) {
+            QTest::newRow(*line ? line : "none: the title window") << QString(line) << game;
+        };
+        row("", {}); // the title window
+        row("--no-sound --players 3 --clock 30", {3, 0, 30, 0});
+        row("--computer 2 --players 1", {2, 2, 0, 1});
+        row("--clock 0 --computer 3", {2, 3, 0, 1});
+        for (const char* refused : {"--players 5", "--players", "--clock 4", "--computer 0",
+                                    "--computer 1 --players 3", "--fast", "--players two"})
+            row(refused, {-1});
+    }
+
+    // Options that start a game at once, as the board then plays it; or a reason to refuse.
+    void quickStartOptions() {
+        QFETCH(QString, line);
+        QFETCH(QList<int>, game);
+        const auto options = tezzle::frontend::parseOptions(line.split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(options.error.isEmpty(), game != QList{-1});
+        QCOMPARE(options.quickStart.has_value(), game.size() == 4);
+        if (!options.quickStart)
+            return;
+        TestProgram t;
+        Program program(t.services);
+        program.quickStart(*options.quickStart);
+        const Game& g = program.boardWindow()->game();
+        QCOMPARE((QList{g.numPlayers(), int(t.settings.computerLevel), g.timeAllowed(),
+                        int(t.settings.soundOn)}),
+                 game);
     }
 
     // A damaged adjacency table and missing pictures at start-up: the title window says why no

@@ -53,7 +53,7 @@ private slots:
         Help help(program_.services);
         help.openRulesPage(page);
         QWidget* window = help.rulesPage(page);
-        QCOMPARE(captionsThatDoNotFit(*window), QStringList());
+        QCOMPARE(layoutFaults(*window), QStringList());
         std::vector<QString> inkedBy(800 * 600);
         int captions = 0;
         for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
@@ -119,6 +119,8 @@ private slots:
             press(help.rulesPage(2), "cheatChartButton");
             help.openRulesPage(4);
             press(help.rulesPage(4), "exitButton");
+            help.openRulesPage(6); // no such page
+            QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(2)});
             QVERIFY2(help.cheatChart() != nullptr, way);
             if (*way == 0)
                 help.rulesPage(2)->close(); // the window manager's close is Exit

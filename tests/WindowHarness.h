@@ -116,8 +116,9 @@ inline QString textOf(const QWidget& window, const QString& name) {
     return find<tezzle::ui::TextBox>(window, name)->text();
 }
 
-// The captions of a window's texts and buttons that need more room than their box gives.
-inline QStringList captionsThatDoNotFit(const QWidget& window) {
+// The captions of a window's texts and buttons that need more room than their box gives, and
+// the controls shown wholly outside the window.
+inline QStringList layoutFaults(const QWidget& window) {
     QStringList tooBig;
     auto check = [&](const QWidget* w, const QString& text, const tezzle::ui::Look& look) {
         const int inset = look.border ? 1 : 0;
@@ -137,6 +138,10 @@ inline QStringList captionsThatDoNotFit(const QWidget& window) {
         check(box, box->text(), box->look());
     for (const auto* button : window.findChildren<tezzle::ui::Button*>())
         check(button, button->text(), button->look());
+    for (const auto* w : window.findChildren<QWidget*>())
+        if (w->isVisibleTo(&window) &&
+            !QRect(w->mapTo(&window, QPoint()), w->size()).intersects(window.rect()))
+            tooBig << w->objectName() + " is outside the window";
     return tooBig;
 }
 
