@@ -74,10 +74,6 @@ private slots:
         QCOMPARE(int(left.players[1].clock), 42);
         t.cues.played.clear();
         click("boardWindow", "exitButton");
-        QVERIFY(openWindows("boardWindow").isEmpty());
-        QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("Cancel"));
-        QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click}); // once, after the title's load
-
         click("titleWindow", "restartButton");
         QVERIFY(openWindows("titleWindow").isEmpty());
         t.run(1);

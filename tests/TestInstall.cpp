@@ -105,19 +105,6 @@ private slots:
         }
     }
 
-    void theManualNamesEveryOption() {
-        // A bad option ends the program with status 2 and its usage, which lists every option.
-        const Run bad = run(installed("bin/tezzle"), {"--no-such-option"});
-        QCOMPARE(bad.exitCode, 2);
-        QVERIFY2(bad.out.contains("--players"), qPrintable(bad.out));
-        const QString manual = readText(installed("share/man/man6/tezzle.6"));
-        for (const QRegularExpressionMatch& m :
-             QRegularExpression("\\s(--[a-z-]+)").globalMatch(bad.out))
-            if (m.captured(1) != "--no-such-option")
-                QVERIFY2(manual.contains(m.captured(1).replace("-", "\\-")),
-                         qPrintable(m.captured(1)));
-    }
-
     void startsFromAnyFolder_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("window");
