@@ -16,13 +16,11 @@ namespace harness {
 
 using namespace tezzle;
 
-// Serves the scripted throws and computer choices by what each draw is for; rolling faces and
-// anything not scripted come from a fixed-seed generator.
+// Serves the scripted throws; rolling faces and every other draw come from a fixed-seed
+// generator.
 class ScriptedRandom final : public RandomSource {
 public:
-    std::deque<Dice> throws;    // each served as four dice drawn once each
-    std::deque<int> strategies; // 1 or 3, for level 2
-    std::deque<int> numbers;    // the random strategy's draws, 1 to 100
+    std::deque<Dice> throws; // each served as four dice drawn once each
     int rollingDraws = 0;
 
     double next(Draw what) override {
@@ -37,19 +35,10 @@ public:
             }
             return (face - 0.5) / 6.0;
         }
-        if (what == Draw::Strategy && !strategies.empty())
-            return take(strategies) == 1 ? 0.25 : 0.75;
-        if (what == Draw::ComputerNumber && !numbers.empty())
-            return (take(numbers) - 0.5) / 100.0;
         return fallback_.next(what);
     }
 
 private:
-    static int take(std::deque<int>& q) {
-        const int v = q.front();
-        q.pop_front();
-        return v;
-    }
     SeededRandom fallback_{20261206};
     int die_ = 0;
 };

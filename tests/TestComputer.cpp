@@ -1,4 +1,5 @@
-// The computer opponent: its choices, and its turn played through the same calls as a human's.
+// The computer opponent: the draws behind it, and its turn played through the same calls as a
+// human's.
 
 #include "GameHarness.h"
 #include "core/ComputerPlayer.h"
@@ -13,13 +14,6 @@ using namespace harness;
 
 namespace {
 
-struct Choice {
-    int level;
-    std::vector<int> candidates, covered;
-    std::deque<int> strategies, numbers; // scripted draws
-    int choice, unused;
-};
-
 // Returns the same value for every draw.
 struct FixedRandom final : RandomSource {
     double u = 0;
@@ -28,41 +22,10 @@ struct FixedRandom final : RandomSource {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Choice)
-
 class TestComputer : public QObject {
     Q_OBJECT
 
 private slots:
-    // Level 1 draws numbers until one is a candidate, level 3 takes the highest value (the
-    // lowest number of equals), level 2 draws which of the two for every move.
-    void choices_data() {
-        QTest::addColumn<Choice>("row");
-        // 70 with a triangle is worth 300, less than 95's 500; 29 on a prime with a triangle
-        // is worth 50 + 200, more than 60's 100.
-        QTest::newRow("500 beats 70") << Choice{3, {70, 95}, {69, 77}, {}, {}, 95, 0};
-        QTest::newRow("a double on 29 beats 60") << Choice{3, {29, 60}, {22, 30}, {}, {}, 29, 0};
-        QTest::newRow("the lowest of equals") << Choice{3, {91, 95, 100}, {}, {}, {}, 91, 0};
-        QTest::newRow("random") << Choice{1, {7, 40}, {}, {}, {95, 2, 100, 40, 7}, 40, 1};
-        QTest::newRow("random without a candidate") << Choice{1, {}, {}, {}, {5}, 0, 1};
-        QTest::newRow("level 2 random") << Choice{2, {10, 95}, {}, {1}, {10}, 10, 0};
-        QTest::newRow("level 2 greedy") << Choice{2, {10, 95}, {}, {3}, {10}, 95, 1};
-    }
-
-    void choices() {
-        QFETCH(Choice, row);
-        ScriptedRandom random;
-        random.strategies = row.strategies;
-        random.numbers = row.numbers;
-        NumberSet candidates, covered;
-        for (int n : row.candidates)
-            candidates.set(n);
-        for (int n : row.covered)
-            covered.set(n);
-        QCOMPARE(chooseNumber(row.level, candidates, covered, random), row.choice);
-        QVERIFY(random.strategies.empty() && int(random.numbers.size()) == row.unused);
-    }
-
     // Every face of the dice is as likely, and throw after throw the dice go on. The computer's
     // pick is Int(random x 100 + 1), whatever the source returns.
     void drawsAreFair() {

@@ -222,15 +222,6 @@ private slots:
         QCOMPARE(again.events(), std::vector<GameEvent>{events::PlayCue{Cue::Crowd}});
         QCOMPARE(int(again.settings.soundOn), 0);
     }
-
-    // An owner outside 1 to 4 in a saved game leaves its hexagon free.
-    void aDamagedOwnerLeavesItsHexagonFree() {
-        Table t({.players = 2, .sound = 0});
-        const GameState& s = t.restore({.owners = {{5, 7}, {6, -1}, {8, 2}, {100, 1}}}).state();
-        QVERIFY(!s.covered.test(5) && !s.covered.test(6) && t.settings.board[5] == 0);
-        QVERIFY(s.covered.test(8) && s.covered.test(100) && s.coveredNext == 3);
-        QCOMPARE(s.counterPictures[8], std::string("counters/core1.bmp"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestGameEnd)

@@ -59,13 +59,11 @@ private slots:
         checker.check();
         game.advance(2000);
         checker.check();
-        QVERIFY2(checker.violations() == 0 && checker.legalMoves() == 1,
-                 checker.firstViolation().c_str());
+        QVERIFY2(checker.violations() == 0, checker.firstViolation().c_str());
         t.settings.board[40] = 0;
         checker.checkBoardNextTime();
         checker.check();
-        QVERIFY(checker.violations() > 0 &&
-                checker.firstViolation().find("hexagon 40") != std::string::npos);
+        QVERIFY(checker.firstViolation().find("hexagon 40") != std::string::npos);
     }
 };
 
