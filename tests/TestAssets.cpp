@@ -21,7 +21,6 @@ using namespace tezzle;
 namespace {
 
 const QString kData = QStringLiteral(TEZZLE_BIN_DIR "/data/");
-const QColor kBackground(49, 135, 215);
 
 QString str(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
@@ -54,21 +53,15 @@ double distance(const QColor& a, const QColor& b) {
     return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
 }
 
-// The colour of the list nearest c in hue, which shading leaves alone.
-QColor nearestHue(const QColor& c, const std::vector<QColor>& all) {
-    const auto from = [&c](const QColor& o) {
-        const double h = std::abs(c.hsvHueF() - o.hsvHueF());
+// The zone colour nearest c in hue, which shading leaves alone.
+QColor nearestZoneHue(const QColor& c) {
+    const auto from = [&c](const Zone& zone) {
+        const double h = std::abs(c.hsvHueF() - qcolor(zone.colour).hsvHueF());
         return std::min(h, 1.0 - h);
     };
-    return *std::min_element(all.begin(), all.end(),
-                             [&](const QColor& a, const QColor& b) { return from(a) < from(b); });
-}
-
-template <class Table> std::vector<QColor> coloursOf(const Table& table) {
-    std::vector<QColor> colours;
-    for (const auto& row : table)
-        colours.push_back(qcolor(row.colour));
-    return colours;
+    return qcolor(std::min_element(kZones.begin(), kZones.end(), [&](const Zone& a, const Zone& b) {
+                      return from(a) < from(b);
+                  })->colour);
 }
 
 // Whose counters there are, by code and colour: the players', and the white one that flashes.
@@ -168,7 +161,7 @@ private slots:
             // Uncovered, the hexagon's face beside its well wears its zone's colour.
             const QColor face =
                 meanAround(board, (centre + QPointF(21, 0)).toPoint() * scale, scale);
-            QCOMPARE(nearestHue(face, coloursOf(kZones)), qcolor(zone.colour));
+            QCOMPARE(nearestZoneHue(face), qcolor(zone.colour));
             const auto who = wearers();
             std::vector<QImage> counters;
             for (const auto& [code, colour] : who)
@@ -204,18 +197,6 @@ private slots:
         painter.end();
         if (scale == 1)
             QVERIFY(covered.save(TEZZLE_BIN_DIR "/../board-with-counters.png"));
-    }
-
-    void ballsSitOnTheWindowBackground() {
-        // The balls are opaque squares, on the plain background at their corners.
-        for (const Zone& zone : kZones) {
-            const QImage ball = load(QStringLiteral("Balls/%1ball.bmp").arg(str(zone.code)));
-            for (const QPoint corner : {QPoint(0, 0), QPoint(55, 0), QPoint(0, 55), QPoint(55, 55)})
-                QCOMPARE(ball.pixelColor(corner), kBackground);
-            // The sphere's shoulder, around the dark middle, is shaded in its zone's hue.
-            QCOMPARE(nearestHue(meanAround(ball, {6, 28}, 2), coloursOf(kZones)),
-                     qcolor(zone.colour));
-        }
     }
 
     void everyCueIsAPlayableWav_data() {
