@@ -200,6 +200,8 @@ private slots:
             }
             b.run(2000);
         };
+        if (byKeys) // Space on a focused button throws rather than presses it
+            find<QWidget>(*b.window, "exitButton")->setFocus();
         for (std::size_t i = 0; i < blue.size(); ++i) {
             play(blue[i]);
             if (i < red.size())

@@ -226,11 +226,12 @@ private slots:
 
     void quickStartOptions_data() {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QList<int>>("game"); // players, computer level, clock, sound
+        // The game started: players, computer level, clock, sound; none, the title; -1, refused.
+        QTest::addColumn<QList<int>>("game");
         const auto row = [](const char* line, QList<int> game) {
             QTest::newRow(*line ? line : "none: the title window") << QString(line) << game;
         };
-        row("", {}); // the title window
+        row("", {});
         row("--no-sound --players 3 --clock 30", {3, 0, 30, 0});
         row("--computer 2 --players 1", {2, 2, 0, 1});
         row("--clock 0 --computer 3", {2, 3, 0, 1});
