@@ -28,7 +28,7 @@ QRect pixelRect(geometry::Point twips, int width, int height) {
     return {p.x, p.y, width, height};
 }
 
-ui::TextBox* makeBox(QWidget* parent, const QString& name, const QRect& r, ui::FontSpec font,
+ui::TextBox* makeBox(QWidget* parent, const QString& name, const QRect& r, ui::FontStyle font,
                      std::optional<Rgb> background, Rgb textColour, Qt::Alignment align) {
     ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, false};
     if (background) {

@@ -14,38 +14,38 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 
 constexpr std::array kControls{
-    ControlSpec{"aloneCaption",
-                {16, 12, 340, 24},
-                kCaptionFont,
-                kYellow,
-                Kind::Text,
-                QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
-    ControlSpec{"computerCaption",
-                {16, 196, 340, 24},
-                kCaptionFont,
-                kYellow,
-                Kind::Text,
-                QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
-    ControlSpec{"highScoreMessage",
-                {16, 362, 340, 24},
-                kCaptionFont,
-                colours::kWhite,
-                Kind::Text,
-                "",
-                {},
-                Qt::AlignCenter,
-                true},
-    ControlSpec{"highScoreOkButton",
-                {136, 392, 100, 29},
-                kButtonFont,
-                kYellow,
-                Kind::Button,
-                QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
+    ControlDesign{"aloneCaption",
+                  {16, 12, 340, 24},
+                  kCaptionFont,
+                  kYellow,
+                  Kind::Text,
+                  QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
+    ControlDesign{"computerCaption",
+                  {16, 196, 340, 24},
+                  kCaptionFont,
+                  kYellow,
+                  Kind::Text,
+                  QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
+    ControlDesign{"highScoreMessage",
+                  {16, 362, 340, 24},
+                  kCaptionFont,
+                  colours::kWhite,
+                  Kind::Text,
+                  "",
+                  {},
+                  Qt::AlignCenter,
+                  true},
+    ControlDesign{"highScoreOkButton",
+                  {136, 392, 100, 29},
+                  kButtonFont,
+                  kYellow,
+                  Kind::Button,
+                  QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
 };
 
 // Rows 0 to 4 under the first caption, 5 to 9 under the second.

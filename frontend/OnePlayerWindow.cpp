@@ -15,51 +15,51 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
-constexpr ui::FontSpec kChoiceFont{ui::Face::Tahoma, 21, true};
+constexpr ui::FontStyle kChoiceFont{ui::Face::Tahoma, 21, true};
 
 constexpr std::array kControls{
     kGameName,
-    ControlSpec{"levelCaption",
-                {8, 112, 208, 72},
-                {ui::Face::Arial, 27, true},
-                kOrange,
-                Kind::Text,
-                QT_TRANSLATE_NOOP("OnePlayerWindow", " Set Level for the computer"),
-                {},
-                Qt::AlignCenter,
-                true},
-    ControlSpec{"playSoloButton",
-                {10, 332, 169, 57},
-                kChoiceFont,
-                kYellow,
-                Kind::Button,
-                QT_TRANSLATE_NOOP("OnePlayerWindow", "Play solo")},
-    ControlSpec{"playComputerButton",
-                {192, 332, 169, 57},
-                kChoiceFont,
-                kYellow,
-                Kind::Button,
-                QT_TRANSLATE_NOOP("OnePlayerWindow", "Play against the computer"),
-                {},
-                Qt::AlignCenter,
-                true},
-    ControlSpec{"exitButton",
-                {312, 408, 49, 25},
-                kSmallButtonFont,
-                kYellow,
-                Kind::Button,
-                QT_TRANSLATE_NOOP("OnePlayerWindow", "Exit")},
+    ControlDesign{"levelCaption",
+                  {8, 112, 208, 72},
+                  {ui::Face::Arial, 27, true},
+                  kOrange,
+                  Kind::Text,
+                  QT_TRANSLATE_NOOP("OnePlayerWindow", " Set Level for the computer"),
+                  {},
+                  Qt::AlignCenter,
+                  true},
+    ControlDesign{"playSoloButton",
+                  {10, 332, 169, 57},
+                  kChoiceFont,
+                  kYellow,
+                  Kind::Button,
+                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Play solo")},
+    ControlDesign{"playComputerButton",
+                  {192, 332, 169, 57},
+                  kChoiceFont,
+                  kYellow,
+                  Kind::Button,
+                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Play against the computer"),
+                  {},
+                  Qt::AlignCenter,
+                  true},
+    ControlDesign{"exitButton",
+                  {312, 408, 49, 25},
+                  kSmallButtonFont,
+                  kYellow,
+                  Kind::Button,
+                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Exit")},
 };
 
-struct LevelSpec {
+struct LevelOption {
     const char* name;
     const char* caption;
     int top;
 };
-constexpr std::array<LevelSpec, 3> kLevels{{
+constexpr std::array<LevelOption, 3> kLevels{{
     {"levelOption1", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 1 - Easy"), 184},
     {"levelOption2", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 2"), 232},
     {"levelOption3", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 3 - Hard"), 280},
@@ -77,9 +77,9 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, QWidget* parent)
 
     levels_ = new QButtonGroup(this);
     for (int level = 1; level <= 3; ++level) {
-        const LevelSpec& spec = kLevels[static_cast<std::size_t>(level - 1)];
-        auto* option = new QRadioButton(tr(spec.caption), this);
-        styleChoice(*option, spec.name, {24, spec.top}, kChoiceFont, 25);
+        const LevelOption& choice = kLevels[static_cast<std::size_t>(level - 1)];
+        auto* option = new QRadioButton(tr(choice.caption), this);
+        styleChoice(*option, choice.name, {24, choice.top}, kChoiceFont, 25);
         levels_->addButton(option, level);
         connect(option, &QRadioButton::clicked, this, [&services] {
             if (services.settings.soundOn == 1)

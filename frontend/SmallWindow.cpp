@@ -27,7 +27,7 @@ void addLogo(QWidget& window, const ui::DataFolder& data) {
     logo->setPixmap(data.picture("Images/logo2.jpg", window.devicePixelRatioF()));
 }
 
-void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontSpec font,
+void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontStyle font,
                  int height) {
     choice.setObjectName(QString::fromLatin1(objectName));
     choice.setFont(ui::font(font));

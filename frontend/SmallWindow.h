@@ -17,13 +17,13 @@ inline constexpr Rgb kDarkBlue{0, 0, 192};
 inline constexpr Rgb kSilver{192, 192, 192};
 inline constexpr Rgb kOrange{255, 128, 0};
 
-inline constexpr ui::FontSpec kGameNameFont{ui::Face::Tahoma, 64, true};
-inline constexpr ui::FontSpec kButtonFont{ui::Face::Arial, 21, true};
-inline constexpr ui::FontSpec kSmallButtonFont{ui::Face::Arial, 17, true};
-inline constexpr ui::FontSpec kCaptionFont{ui::Face::Arial, 16, true};
+inline constexpr ui::FontStyle kGameNameFont{ui::Face::Tahoma, 64, true};
+inline constexpr ui::FontStyle kButtonFont{ui::Face::Arial, 21, true};
+inline constexpr ui::FontStyle kSmallButtonFont{ui::Face::Arial, 17, true};
+inline constexpr ui::FontStyle kCaptionFont{ui::Face::Arial, 16, true};
 
 // The game's name across the top of the set-up and one-player windows.
-inline constexpr ui::ControlSpec kGameName{
+inline constexpr ui::ControlDesign kGameName{
     "gameNameLabel", {8, -8, 357, 81}, kGameNameFont,
     colours::kRed,   ui::Kind::Text,   QT_TRANSLATE_NOOP("SmallWindow", "TEZZLE!")};
 
@@ -35,7 +35,7 @@ void addLogo(QWidget& window, const ui::DataFolder& data);
 void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background);
 
 // A check box or an option in yellow on the window's dark blue, as wide as its text needs.
-void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontSpec font,
+void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontStyle font,
                  int height);
 
 } // namespace tezzle::frontend

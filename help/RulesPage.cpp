@@ -48,13 +48,13 @@ private:
 
 } // namespace
 
-RulesPage::RulesPage(const ui::Services& services, const PageSpec& spec, Dice& demoDice,
+RulesPage::RulesPage(const ui::Services& services, const PageDesign& design, Dice& demoDice,
                      QWidget* parent)
     : QWidget(parent)
     , services_(services)
-    , spec_(spec) {
-    setObjectName(QStringLiteral("rulesPage%1").arg(spec.number));
-    setAccessibleName(translated(spec.pageCaption));
+    , design_(design) {
+    setObjectName(QStringLiteral("rulesPage%1").arg(design.number));
+    setAccessibleName(translated(design.pageCaption));
     ui::bareTitleBar(*this);
     ui::centreform(*this);
     QPalette palette = this->palette();
@@ -62,17 +62,17 @@ RulesPage::RulesPage(const ui::Services& services, const PageSpec& spec, Dice& d
     setPalette(palette);
 
     // Later siblings are drawn over earlier ones.
-    if (!spec.picturesAboveTexts)
+    if (!design.picturesAboveTexts)
         buildPictures();
     buildTexts();
-    if (spec.picturesAboveTexts)
+    if (design.picturesAboveTexts)
         buildPictures();
-    if (!spec.path.empty()) {
-        auto* path = new PathLines(spec.path, this);
+    if (!design.path.empty()) {
+        auto* path = new PathLines(design.path, this);
         path->setObjectName(QStringLiteral("pathLines"));
         path->setAccessibleName(tr("The path of counters from hexagon 1 to hexagon 100"));
     }
-    if (spec.diceDemo)
+    if (design.diceDemo)
         demo_ = new DiceDemoPanel(*this, services, demoDice);
     buildButtons();
 }
@@ -80,41 +80,41 @@ RulesPage::RulesPage(const ui::Services& services, const PageSpec& spec, Dice& d
 RulesPage::~RulesPage() = default;
 
 bool RulesPage::hasCheatChartButton() const {
-    return spec_.diceDemo;
+    return design_.diceDemo;
 }
 
 void RulesPage::buildTexts() {
     auto* pageNumber = static_cast<ui::TextBox*>(ui::build(this, kPageNumber, kContext));
-    pageNumber->setText(translated(spec_.pageCaption));
+    pageNumber->setText(translated(design_.pageCaption));
     pageNumber->setAccessibleName(pageNumber->text());
     ui::build(this, kTitle, kContext);
-    ui::buildAll(this, spec_.texts, kContext);
+    ui::buildAll(this, design_.texts, kContext);
 }
 
 void RulesPage::buildPictures() {
-    for (const PictureSpec& spec : spec_.pictures) {
+    for (const PictureDesign& shown : design_.pictures) {
         auto* picture = new ui::Picture(this);
-        picture->setObjectName(QString::fromLatin1(spec.name));
-        picture->setAccessibleName(translated(spec.description));
-        picture->setPixmap(services_.data.picture(spec.file, devicePixelRatioF()));
+        picture->setObjectName(QString::fromLatin1(shown.name));
+        picture->setAccessibleName(translated(shown.description));
+        picture->setPixmap(services_.data.picture(shown.file, devicePixelRatioF()));
         const QPixmap& pixmap = picture->pixmap();
-        picture->setGeometry({spec.at, pixmap.deviceIndependentSize().toSize()});
+        picture->setGeometry({shown.at, pixmap.deviceIndependentSize().toSize()});
     }
 }
 
 void RulesPage::buildButtons() {
-    const auto button = [this](const ControlSpec& spec, int target) {
-        auto* b = static_cast<ui::Button*>(ui::build(this, spec, kContext));
+    const auto button = [this](const ControlDesign& design, int target) {
+        auto* b = static_cast<ui::Button*>(ui::build(this, design, kContext));
         b->setAccessibleName(b->text());
         connect(b, &ui::Button::clicked, this, [this, target] { goTo(target); });
         return b;
     };
     button(kExitButton, 0);
-    if (spec_.number < kPageCount)
-        button(kNextButton, spec_.number + 1);
-    if (spec_.number > 1)
-        button(kPreviousButton, spec_.number - 1);
-    if (spec_.diceDemo) {
+    if (design_.number < kPageCount)
+        button(kNextButton, design_.number + 1);
+    if (design_.number > 1)
+        button(kPreviousButton, design_.number - 1);
+    if (design_.diceDemo) {
         auto* chart = static_cast<ui::Button*>(ui::build(this, kCheatChartButton, kContext));
         chart->setAccessibleName(chart->text());
         connect(chart, &ui::Button::clicked, this, &RulesPage::cheatChartRequested);
@@ -135,7 +135,7 @@ void RulesPage::leave() {
     left_ = true;
     if (demo_ != nullptr)
         demo_->stop();
-    emit leaving(spec_.number);
+    emit leaving(design_.number);
 }
 
 void RulesPage::closeEvent(QCloseEvent* event) {

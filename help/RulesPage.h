@@ -7,7 +7,7 @@
 
 namespace tezzle::help {
 
-struct PageSpec;
+struct PageDesign;
 class DiceDemoPanel;
 
 // One page of the rules, built from its description. It asks for the other pages and the Cheat
@@ -17,7 +17,7 @@ class RulesPage : public QWidget {
 
 public:
     // `demoDice` are the demonstration's values, which outlive the page.
-    RulesPage(const ui::Services& services, const PageSpec& spec, Dice& demoDice,
+    RulesPage(const ui::Services& services, const PageDesign& design, Dice& demoDice,
               QWidget* parent = nullptr);
     ~RulesPage() override;
 
@@ -42,7 +42,7 @@ private:
     void leave();
 
     const ui::Services& services_;
-    const PageSpec& spec_;
+    const PageDesign& design_;
     DiceDemoPanel* demo_ = nullptr;
     bool left_ = false;
 };

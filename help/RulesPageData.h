@@ -10,7 +10,7 @@
 // The five rules pages as data: their texts, pictures and lines, fed to the one page class.
 namespace tezzle::help {
 
-using ui::ControlSpec;
+using ui::ControlDesign;
 using ui::Face;
 using ui::Kind;
 using ui::SizeToText;
@@ -18,8 +18,8 @@ using ui::SizeToText;
 inline constexpr int kPageCount = 5;
 inline constexpr Rgb kPageBackground = colours::kBlue;
 inline constexpr Rgb kPageText = colours::kYellow;
-inline constexpr ui::FontSpec kBodyFont{Face::Arial, 16, false};
-inline constexpr ui::FontSpec kSubHeadingFont{Face::Arial, 16, true};
+inline constexpr ui::FontStyle kBodyFont{Face::Arial, 16, false};
+inline constexpr ui::FontStyle kSubHeadingFont{Face::Arial, 16, true};
 
 // The pages were drawn in twips, 15 to a pixel; a box that is not whole pixels fails to compile.
 consteval QRect twips(int left, int top, int width, int height) {
@@ -29,7 +29,7 @@ consteval QRect twips(int left, int top, int width, int height) {
 }
 
 // A paragraph wraps inside its box.
-consteval ControlSpec body(const char* name, QRect box, const char* caption) {
+consteval ControlDesign body(const char* name, QRect box, const char* caption) {
     return {
         name, box, kBodyFont, kPageText, Kind::Text, caption, {}, Qt::AlignLeft | Qt::AlignTop,
         true,
@@ -38,7 +38,7 @@ consteval ControlSpec body(const char* name, QRect box, const char* caption) {
 
 // A sub-heading or a row of the zone table stays on one line: its box was exactly as wide as its
 // text, and any wider rendering would wrap and clip the last word.
-consteval ControlSpec line(const char* name, QRect box, ui::FontSpec font, const char* caption) {
+consteval ControlDesign line(const char* name, QRect box, ui::FontStyle font, const char* caption) {
     return {
         name,       box,
         font,       kPageText,
@@ -48,59 +48,59 @@ consteval ControlSpec line(const char* name, QRect box, ui::FontSpec font, const
     };
 }
 
-consteval ControlSpec heading(const char* name, QRect box, const char* caption) {
+consteval ControlDesign heading(const char* name, QRect box, const char* caption) {
     return line(name, box, kSubHeadingFont, caption);
 }
 
 // Every page's frame: its number, the title across the top and the buttons.
-inline constexpr ControlSpec kPageNumber =
+inline constexpr ControlDesign kPageNumber =
     line("pageNumberLabel", {0, 0, 0, 17}, {Face::Arial, 13, true}, "");
-inline constexpr ControlSpec kTitle{
+inline constexpr ControlDesign kTitle{
     "titleLabel", {0, 8, 800, 24}, {Face::Arial, 21, true},
     kPageText,    Kind::Text,      QT_TRANSLATE_NOOP("RulesPage", "The Rules of Tezzle!"),
 };
 
-inline constexpr ui::FontSpec kNavigationFont{Face::Arial, 17, true};
-inline constexpr ControlSpec kExitButton{
+inline constexpr ui::FontStyle kNavigationFont{Face::Arial, 17, true};
+inline constexpr ControlDesign kExitButton{
     "exitButton", {744, 4, 49, 25}, kNavigationFont,
     kPageText,    Kind::Button,     QT_TRANSLATE_NOOP("RulesPage", "Exit"),
 };
-inline constexpr ControlSpec kNextButton{
+inline constexpr ControlDesign kNextButton{
     "nextPageButton", {672, 568, 121, 25}, kNavigationFont,
     kPageText,        Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", ">> Next Page"),
 };
-inline constexpr ControlSpec kPreviousButton{
+inline constexpr ControlDesign kPreviousButton{
     "previousPageButton", {512, 568, 153, 25},
     kNavigationFont,      kPageText,
     Kind::Button,         QT_TRANSLATE_NOOP("RulesPage", "<< Previous Page"),
 };
 
 // Page 2's demonstration and its way to the Cheat Chart.
-inline constexpr ControlSpec kThrowDiceButton{
+inline constexpr ControlDesign kThrowDiceButton{
     "demoThrowDiceButton", {440, 136, 137, 33}, {Face::Tahoma, 21, true},
     colours::kGreen,       Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Throw Dice"),
 };
-inline constexpr ControlSpec kCheatChartButton{
+inline constexpr ControlDesign kCheatChartButton{
     "cheatChartButton", {352, 512, 105, 25}, {Face::Tahoma, 15, true},
     colours::kGreen,    Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart"),
 };
 inline constexpr std::array<QPoint, 4> kDemoDicePlaces{
     {{472, 176}, {512, 176}, {472, 216}, {512, 216}}};
 inline constexpr int kDemoDieSize = 33;
-inline constexpr ui::FontSpec kDemoDieFont{Face::Arial, 27, true};
+inline constexpr ui::FontStyle kDemoDieFont{Face::Arial, 27, true};
 
-struct PictureSpec {
+struct PictureDesign {
     const char* name; // objectName
     const char* file;
     QPoint at;
     const char* description; // its accessible name
 };
 
-struct PageSpec {
+struct PageDesign {
     int number;
     const char* pageCaption;
-    std::span<const ControlSpec> texts;
-    std::span<const PictureSpec> pictures;
+    std::span<const ControlDesign> texts;
+    std::span<const PictureDesign> pictures;
     bool picturesAboveTexts;      // else the texts, and the path, are drawn over the pictures
     std::span<const QPoint> path; // white lines joining these points in turn
     bool diceDemo;                // the demonstration and the Cheat Chart button
@@ -162,10 +162,10 @@ inline constexpr std::array kPage1Texts{
              "second player - Red. The player can choose the level of play for the computer. ")),
 };
 inline constexpr std::array kPage1Pictures{
-    PictureSpec{"startPicture",
-                "images/start.jpg",
-                {596, 304},
-                QT_TRANSLATE_NOOP("RulesPage", "Counters on the board at the start of a game")},
+    PictureDesign{"startPicture",
+                  "images/start.jpg",
+                  {596, 304},
+                  QT_TRANSLATE_NOOP("RulesPage", "Counters on the board at the start of a game")},
 };
 
 // The note's example fills its second line: its box is 11 pixels wider than drawn, or "46."
@@ -266,10 +266,10 @@ inline constexpr std::array kPage3Texts{
              "91 to 100                            Red                               500")),
 };
 inline constexpr std::array kPage3Pictures{
-    PictureSpec{"boardPicture",
-                "images/board.jpg",
-                {384, 296},
-                QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
+    PictureDesign{"boardPicture",
+                  "images/board.jpg",
+                  {384, 296},
+                  QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
 };
 
 // The paragraph on primes takes three lines: its box is 56 high and the next one starts right
@@ -320,14 +320,15 @@ inline constexpr std::array kPage4Texts{
                            "if more than one triangle of counters is formed.")),
 };
 inline constexpr std::array kPage4Pictures{
-    PictureSpec{"tezzlePicture",
-                "images/tezzle.jpg",
-                {616, 64},
-                QT_TRANSLATE_NOOP("RulesPage", "A Tezzle! move completing a triangle of counters")},
-    PictureSpec{"doubleTezzlePicture",
-                "images/doubletezzle.jpg",
-                {564, 336},
-                QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
+    PictureDesign{
+        "tezzlePicture",
+        "images/tezzle.jpg",
+        {616, 64},
+        QT_TRANSLATE_NOOP("RulesPage", "A Tezzle! move completing a triangle of counters")},
+    PictureDesign{"doubleTezzlePicture",
+                  "images/doubletezzle.jpg",
+                  {564, 336},
+                  QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
 };
 
 // The paragraph under "The End" takes five lines, 94 pixels: the texts from "Playing tips" on stand
@@ -381,7 +382,7 @@ inline constexpr std::array kPage5Texts{
          QT_TRANSLATE_NOOP("RulesPage", "Every picture and sound is made by the program itself.")),
 };
 inline constexpr std::array kPage5Pictures{
-    PictureSpec{
+    PictureDesign{
         "endPicture",
         "images/end.jpg",
         {396, 240},
@@ -396,7 +397,7 @@ inline constexpr std::array<QPoint, 8> kPage5Path{{{410, 470},
                                                    {750, 304},
                                                    {778, 256}}};
 
-inline constexpr std::array<PageSpec, kPageCount> kPages{{
+inline constexpr std::array<PageDesign, kPageCount> kPages{{
     {1,
      QT_TRANSLATE_NOOP("RulesPage", "Page 1 of 5"),
      kPage1Texts,

@@ -21,10 +21,10 @@ void loadFonts() {
         QFont::insertSubstitution(kTahoma, QStringLiteral("DejaVu Sans Condensed"));
 }
 
-QFont font(FontSpec spec) {
-    QFont font(spec.face == Face::Arial ? kArial : kTahoma);
-    font.setPixelSize(spec.pixels);
-    font.setBold(spec.bold);
+QFont font(FontStyle style) {
+    QFont font(style.face == Face::Arial ? kArial : kTahoma);
+    font.setPixelSize(style.pixels);
+    font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -8,7 +8,7 @@ namespace tezzle::ui {
 // Tahoma in a Tahoma found by fontconfig or shipped with Wine, else DejaVu Sans Condensed.
 enum class Face : unsigned char { Arial, Tahoma };
 
-struct FontSpec {
+struct FontStyle {
     Face face = Face::Arial;
     int pixels = 16; // points x 4 / 3
     bool bold = true;
@@ -18,7 +18,7 @@ struct FontSpec {
 // application object exists and before the first window is built.
 void loadFonts();
 
-// A font of the spec, fully hinted so advances are whole pixels and texts fit as designed.
-QFont font(FontSpec spec);
+// The font a FontStyle names, fully hinted so advances are whole pixels and texts fit as designed.
+QFont font(FontStyle style);
 
 } // namespace tezzle::ui

@@ -16,10 +16,10 @@ enum class Kind : unsigned char {
     Text,   // transparent
 };
 
-struct ControlSpec {
+struct ControlDesign {
     const char* name; // objectName
     QRect rect;       // pixels within the window; a text sized to its caption keeps its left
-    FontSpec font;
+    FontStyle font;
     Rgb text;
     Kind kind = Kind::Text;
     const char* caption = ""; // the window's own words, translated in the window's context
@@ -29,13 +29,13 @@ struct ControlSpec {
     SizeToText size = SizeToText::Off;
 };
 
-Look lookOf(const ControlSpec& spec);
+Look lookOf(const ControlDesign& design);
 
 // Makes one control as its row says, with its objectName and an accessible name. `context` is
 // the translation context of the captions (the window's class name).
-QWidget* build(QWidget* parent, const ControlSpec& spec, const char* context);
+QWidget* build(QWidget* parent, const ControlDesign& design, const char* context);
 
-void buildAll(QWidget* parent, std::span<const ControlSpec> specs, const char* context);
+void buildAll(QWidget* parent, std::span<const ControlDesign> designs, const char* context);
 
 // A named control of a window, of the kind it was built as.
 template <class T> T* control(const QWidget* window, const char* name) {
