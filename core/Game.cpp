@@ -104,40 +104,22 @@ void Game::throwDice() {
         allowednumbers2(state_.dice, state_.allowed);
     } while ((state_.allowed & free).none());
 
-    const bool sound = settings_.soundOn == 1;
-    timers_.setInterval(TimerRole::DiceReveal, sound ? 1500 : 300);
-    timers_.setInterval(TimerRole::DiceRoll, sound ? 1200 : 100);
     state_.diceShown = 0;
-    timers_.start(TimerRole::DiceReveal);
-    timers_.start(TimerRole::DiceRoll);
+    startReveal(timers_, settings_.soundOn == 1);
     cue(Cue::CupDice);
 }
 
 void Game::revealDie() {
-    timers_.setInterval(TimerRole::DiceReveal, 250);
-    if (state_.diceShown < 4) {
-        DieBox& box = state_.diceBoxes[state_.diceShown];
-        box.enabled = true;
-        box.face = state_.dice[state_.diceShown];
-        ++state_.diceShown;
-    }
-    if (state_.diceShown < 4)
+    if (!revealNextDie(timers_, state_.diceBoxes, state_.diceShown, state_.dice))
         return;
     if (computerToMove())
         timers_.start(TimerRole::ComputerMove);
     if (timeAllowed_ != 0)
         timers_.start(TimerRole::Clock);
-    timers_.stop(TimerRole::DiceReveal);
 }
 
 void Game::rollDice() {
-    timers_.setInterval(TimerRole::DiceRoll, 5);
-    for (int i = state_.diceShown; i < 4; ++i) {
-        state_.diceBoxes[i].enabled = true;
-        state_.diceBoxes[i].face = drawBelow(random_, Draw::RollingFace, 6) + 1;
-    }
-    if (state_.diceShown >= 4)
-        timers_.stop(TimerRole::DiceRoll);
+    rollUnsettledDice(timers_, state_.diceBoxes, state_.diceShown, random_);
 }
 
 void Game::changeOfTurn() {
