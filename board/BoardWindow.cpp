@@ -269,9 +269,12 @@ void BoardWindow::renderBoard(const GameState& s) {
         }
         counters_[n]->setVisible(covered);
     }
-    if (s.flashCounterAt >= kFirstNumber && s.flashCounterPicture != flashShown_) {
-        flashShown_ = s.flashCounterPicture;
-        flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
+    if (s.flashCounterAt >= kFirstNumber) {
+        if (s.flashCounterPicture != flashShown_) {
+            flashShown_ = s.flashCounterPicture;
+            flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
+        }
+        // Two moves in a row may flash the same white picture: the place follows on its own.
         flashCounter_->setGeometry(pixelRect(
             geometry::counterPosition(s.flashCounterAt, label100Width_), kCellSize, kCellSize));
     }

@@ -147,9 +147,12 @@ private slots:
         turn(diceMaking(50), 0, 12000);       // Yellow: out of time
         QCOMPARE(find<ui::TextBox>(*b.window, "bannerLabel")->text(), QString("Blue to Play"));
         QVERIFY(!find<QWidget>(*b.window, "scoreBox3")->isEnabled());
+        turn(diceMaking(9), 9, 0); // Blue, then Red: the same white picture flashes in two places
+        turn(diceMaking(6), 6, 0);
         QCOMPARE(p.cues.played,
                  (std::vector<Cue>{Cue::CupDice, Cue::Cheer2, Cue::CupDice, Cue::Cash, Cue::CupDice,
-                                   Cue::Boink, Cue::CupDice, Cue::Gong}));
+                                   Cue::Boink, Cue::CupDice, Cue::Gong, Cue::CupDice, Cue::Click1,
+                                   Cue::CupDice, Cue::Click1}));
         QVERIFY(!b.window->driver().armed());
     }
 
