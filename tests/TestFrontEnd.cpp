@@ -226,7 +226,8 @@ private slots:
 
     void quickStartOptions_data() {
         QTest::addColumn<QString>("line");
-        // The game started: players, computer level, clock, sound; none, the title; -1, refused.
+        // The game started: players, computer level, clock, sound; none, the title; -1, refused;
+        // 0, help or version answered.
         QTest::addColumn<QList<int>>("game");
         const auto row = [](const char* line, QList<int> game) {
             QTest::newRow(*line ? line : "none: the title window") << QString(line) << game;
@@ -235,8 +236,12 @@ private slots:
         row("--no-sound --players 3 --clock 30", {3, 0, 30, 0});
         row("--computer 2 --players 1", {2, 2, 0, 1});
         row("--clock 0 --computer 3", {2, 3, 0, 1});
-        for (const char* refused : {"--players 5", "--players", "--clock 4", "--computer 0",
-                                    "--computer 1 --players 3", "--fast", "--players two"})
+        row("--players=4 --clock=5", {4, 0, 5, 1});
+        for (const char* answered : {"-h", "--help --players 9", "--version"})
+            row(answered, {0});
+        for (const char* refused :
+             {"--players 5", "--players", "--clock 4", "--computer 0", "--computer 1 --players 3",
+              "--fast", "--players two", "--no-sound=1", "3"})
             row(refused, {-1});
     }
 
@@ -246,6 +251,7 @@ private slots:
         QFETCH(QList<int>, game);
         const auto options = tezzle::frontend::parseOptions(line.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(options.error.isEmpty(), game != QList{-1});
+        QCOMPARE(options.help || options.version, game == QList{0});
         QCOMPARE(options.quickStart.has_value(), game.size() == 4);
         if (!options.quickStart)
             return;
