@@ -3,6 +3,7 @@
 #include "SmallWindow.h"
 
 #include "files/HighScores.h"
+#include "ui/Centre.h"
 #include "ui/Controls.h"
 
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition,
     // Unlike the other small windows, this one has its title and a close button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    ui::centreAt(*this, kSmallWindow); // new flags forget where the window was put
     setWindowTitle(tr("Tezzle! High Scores"));
     ui::buildAll(this, kControls, "HighScoreWindow");
     message_ = ui::control<ui::TextBox>(this, "highScoreMessage");

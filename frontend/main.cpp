@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
     // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
     QApplication::setApplicationName(QStringLiteral("tezzle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tezzle!"));
+    // No display name: Qt would add it to every window's title, after the titles that already
+    // name the game.
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 

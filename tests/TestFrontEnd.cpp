@@ -7,11 +7,13 @@
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
 #include "frontend/Program.h"
+#include "ui/Centre.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace harness;
@@ -52,6 +54,14 @@ private slots:
         Program program(t.services);
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
+        // Each window named and centred, frame and all (the first one shown within its frame's
+        // width, as no frame is known before it); on a small screen with a panel the title bar
+        // stays on it.
+        const QWidget* title = window("titleWindow");
+        QCOMPARE(title->windowTitle(), QString("Tezzle!"));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((title->frameGeometry().center() - free.center()).manhattanLength() <= 4);
+        QCOMPARE(tezzle::ui::centredIn({0, 32, 800, 568}, {800, 625}), QPoint(0, 32));
         QCOMPARE(layoutFaults(*window("titleWindow")), QStringList());
         QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("OK"));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
