@@ -29,8 +29,9 @@ QRect pixelRect(geometry::Point twips, int width, int height) {
 }
 
 ui::TextBox* makeBox(QWidget* parent, const QString& name, const QRect& r, ui::FontStyle font,
-                     std::optional<Rgb> background, Rgb textColour, Qt::Alignment align) {
-    ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, false};
+                     std::optional<Rgb> background, Rgb textColour, Qt::Alignment align,
+                     bool wrap = false) {
+    ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, wrap};
     if (background) {
         look.background = ui::toQColor(*background);
         look.border = true;
@@ -142,12 +143,15 @@ void BoardWindow::buildControls() {
         dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
                            kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
         const QString player = tr(kPlayers[static_cast<std::size_t>(i)].name.data());
+        const bool computer = i == 1 && game_.computerLevel() > 0; // the computer plays Red
         names_[i] = makeBox(this, QStringLiteral("playerNameLabel%1").arg(i),
-                            kNameBox.translated(0, kPanelStep * i), kNameFont, std::nullopt,
+                            computer ? kComputerNameBox : kNameBox.translated(0, kPanelStep * i),
+                            computer ? kComputerNameFont : kNameFont, std::nullopt,
                             kPlayers[static_cast<std::size_t>(i)].colour,
-                            Qt::AlignRight | Qt::AlignVCenter);
-        names_[i]->setText(player);
-        names_[i]->setAccessibleName(player);
+                            Qt::AlignRight | Qt::AlignVCenter, computer);
+        names_[i]->setText(computer ? tr("Computer (level %1)").arg(game_.computerLevel())
+                                    : player);
+        names_[i]->setAccessibleName(names_[i]->text());
         scores_[i] =
             makeBox(this, QStringLiteral("scoreBox%1").arg(i),
                     kScoreBox.translated(0, kPanelStep * i), kScoreFont,

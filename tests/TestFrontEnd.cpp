@@ -71,6 +71,8 @@ private slots:
         click("setupWindow", "timersOnCheck");
         QVERIFY(!control("setupWindow", "timeAllowedEdit")->isHidden());
         QCOMPARE(layoutFaults(*window("setupWindow")), QStringList());
+        for (const char* check : {"playSoundCheck", "timersOnCheck"}) // 375 twips
+            QCOMPARE(control("setupWindow", check)->height(), 25);
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("45");
         click("setupWindow", "playerCountButton2");
         QVERIFY(openWindows("setupWindow").isEmpty());
@@ -147,6 +149,10 @@ private slots:
         } else {
             QCOMPARE(program.boardWindow()->game().numPlayers(), players);
             cues.push_back(Cue::Click);
+            const QWidget& board = *window("boardWindow");
+            QCOMPARE(textOf(board, "playerNameLabel1"),
+                     computerLevel ? QString("Computer (level %1)").arg(computerLevel) : "Red");
+            QCOMPARE(layoutFaults(board), QStringList());
         }
         QCOMPARE(int(t.settings.computerLevel), computerLevel);
         QCOMPARE(t.cues.played, cues);
