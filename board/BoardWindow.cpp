@@ -169,6 +169,7 @@ template <class Action> void BoardWindow::input(Action&& action) {
     driver_.sync(); // the click lands at the moment it was made
     if (game_.closed())
         return;
+    hint_.clear(); // a throw or a choice answers it
     action();
     carryOutEvents();
     render();
@@ -237,18 +238,22 @@ void BoardWindow::render() {
         dice_[i]->setBackground(ui::toQColor(box.background));
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
-    const bool typing = !typed_.isEmpty();
+    if (s.turnCounter != hintTurn_)
+        hint_.clear(); // the turn it answered is over
+    const bool typing = !typed_.isEmpty() || !hint_.isEmpty();
     secondsRemaining_->setVisible(s.clockRowShown && !typing);
     secondsRemaining_->setTextColour(turn);
     illegalMove_->setVisible(s.illegalMoveShown && !typing);
     typedNumber_->setVisible(typing);
-    typedNumber_->setText(typing ? tr("Your number: %1").arg(typed_) : QString());
+    typedNumber_->setText(!hint_.isEmpty() ? hint_
+                          : typing         ? tr("Your number: %1").arg(typed_)
+                                           : QString());
     renderPlayers(s);
     renderBoard(s);
 }
 
 void BoardWindow::renderPlayers(const GameState& s) {
-    const bool clocksShown = s.clockRowShown && typed_.isEmpty();
+    const bool clocksShown = s.clockRowShown && typed_.isEmpty() && hint_.isEmpty();
     for (int i = 0; i < 4; ++i) {
         const PlayerPanel& panel = s.players[static_cast<std::size_t>(i)];
         const QString player = names_[i]->text();
@@ -304,12 +309,21 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// Keyboard play: Space throws, a number's digits and Enter choose it, Escape forgets them.
+// Keyboard play: a number's digits and Enter choose it, Backspace and Escape forget them; Space
+// throws when no button has the focus (a focused button takes Space itself).
 bool BoardWindow::typingKey(const QKeyEvent& key) {
     const int k = key.key();
+    const bool throwDue = game_.state().throwDiceEnabled;
     if (k >= Qt::Key_0 && k <= Qt::Key_9) {
-        if (typed_.size() < 3)
+        if (throwDue) {
+            typed_.clear();
+            setHint(tr("Throw the dice first"));
+        } else if (typed_.size() < kMaxTypedDigits) {
             typed_ += QChar(u'0' + (k - Qt::Key_0));
+            hint_.clear();
+        }
+    } else if ((k == Qt::Key_Backspace || k == Qt::Key_Escape) && !hint_.isEmpty()) {
+        hint_.clear();
     } else if (k == Qt::Key_Backspace && !typed_.isEmpty()) {
         typed_.chop(1);
     } else if (k == Qt::Key_Escape && !typed_.isEmpty()) {
@@ -317,10 +331,12 @@ bool BoardWindow::typingKey(const QKeyEvent& key) {
     } else if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !typed_.isEmpty()) {
         const int n = typed_.toInt();
         typed_.clear();
-        render();
-        if (n >= kFirstNumber && n <= kLastNumber)
+        if (n < kFirstNumber || n > kLastNumber)
+            setHint(tr("Choose a number from 1 to 100"));
+        else if (throwDue)
+            setHint(tr("Throw the dice first"));
+        else
             clickNumber(n);
-        return true;
     } else if (k == Qt::Key_Space) {
         if (!key.isAutoRepeat())
             throwDice();
@@ -332,17 +348,22 @@ bool BoardWindow::typingKey(const QKeyEvent& key) {
     return true;
 }
 
+void BoardWindow::setHint(const QString& hint) {
+    hint_ = hint;
+    hintTurn_ = game_.state().turnCounter;
+}
+
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
     if (!typingKey(*event))
         QWidget::keyPressEvent(event);
 }
 
 bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A focused button must not take Space, or Enter while a number is being typed.
+    // While a number is being typed, Enter chooses it, whichever button has the focus.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (key->key() == Qt::Key_Space || (enter && !typed_.isEmpty()))
+        if (enter && !typed_.isEmpty())
             return typingKey(*key);
     }
     return QWidget::eventFilter(watched, event);

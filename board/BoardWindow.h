@@ -65,6 +65,7 @@ private:
     void buildControls();
     void buildBoard();
     bool typingKey(const QKeyEvent& key);
+    void setHint(const QString& hint);
 
     const ui::Services& services_;
     Game game_;
@@ -72,6 +73,9 @@ private:
     std::vector<GameEvent> events_;
     bool inCloseEvent_ = false;
     QString typed_; // digits of a number being chosen by keyboard
+    QString hint_;  // why typed digits chose nothing, shown in their place
+    std::int16_t hintTurn_ = 0;
+    static constexpr qsizetype kMaxTypedDigits = 3;
 
     QPixmap background_;
     ui::Button* throwDiceButton_ = nullptr;
