@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalSpy>
@@ -294,7 +295,7 @@ private slots:
         QSignalSpy quit(&program, &Program::quitRequested);
         program.start();
         QVERIFY(control<tezzle::ui::Picture>("titleWindow", "titlePicture")->pixmap().isNull());
-        QVERIFY(textOf(*window("titleWindow"), "messageLabel").contains("connarray.dat"));
+        QVERIFY(control("titleWindow", "messageLabel")->accessibleName().contains("connarray.dat"));
         QVERIFY(!control("titleWindow", "okButton")->isEnabled());
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());
         click("titleWindow", "titlePicture");
@@ -337,7 +338,7 @@ private slots:
         QVERIFY(openWindows("boardWindow").isEmpty() && openWindows("cheatChart").isEmpty());
         QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("Cancel"));
         QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click});
-        const QString message = textOf(*window("titleWindow"), "messageLabel");
+        const QString message = control("titleWindow", "messageLabel")->accessibleName();
         QCOMPARE(message.startsWith("The game could not be saved: "), blocked);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -346,6 +347,29 @@ private slots:
         else
             QCOMPARE(readSavedGame(path.toStdString()).game, std::optional<SavedGame>(expected));
         QCOMPARE(control("titleWindow", "restartButton")->isEnabled(), !blocked);
+
+        // A saved game gone bad since the title window opened: Restart says so and is greyed,
+        // every message shows whole, and the tip hides no button.
+        saved.close();
+        if (!blocked) {
+            QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate) && saved.write("1"));
+            saved.close();
+            click("titleWindow", "restartButton");
+            QVERIFY(openWindows("boardWindow").isEmpty());
+        }
+        QWidget* title = window("titleWindow");
+        auto* restart = find(*title, "restartButton");
+        const QString damaged("The saved game is damaged and cannot be restored.");
+        QVERIFY(!restart->isEnabled() && restart->toolTip() == damaged);
+        QCOMPARE(find(*title, "messageLabel")->accessibleName().endsWith(damaged), !blocked);
+        QCOMPARE(layoutFaults(*title), QStringList());
+        QHelpEvent hover(QEvent::ToolTip, {4, 4}, restart->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(restart, &hover);
+        const QList<QWidget*> tips = openWindows("qtooltip_label");
+        QCOMPARE(tips.size(), 1);
+        for (const auto* button : title->findChildren<tezzle::ui::Button*>())
+            QVERIFY(
+                !tips[0]->geometry().intersects({button->mapToGlobal(QPoint()), button->size()}));
     }
 };
 
