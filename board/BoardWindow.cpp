@@ -219,7 +219,7 @@ void BoardWindow::carryOutEvents() {
 void BoardWindow::render() {
     const GameState& s = game_.state();
     const QColor turn = ui::toQColor(s.buttonColour);
-    if (!s.throwDiceEnabled && throwDiceButton_->hasFocus())
+    if (!s.throwDiceEnabled && focusWidget() == throwDiceButton_)
         setFocus(); // Space keeps meaning "throw", never the next button in line
     throwDiceButton_->setEnabled(s.throwDiceEnabled);
     throwDiceButton_->setTextColour(turn);
