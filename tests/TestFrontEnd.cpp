@@ -194,17 +194,21 @@ private slots:
     }
 
     // A solo game ends on time; the score enters the table under the typed name however the
-    // window is left, and the set-up's "High Scores" shows it.
+    // window is left, and the set-up's "High Scores" shows it. After Enter the named row stays
+    // in view until Escape; a file that cannot be written leaves the row greyed and forgotten.
     void aHighScoreIsNamed_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << 1;
+        QTest::newRow("Enter, then Escape") << 1;
         QTest::newRow("close") << 2;
+        QTest::newRow("a file that cannot be written") << 3;
     }
 
     void aHighScoreIsNamed() {
         QFETCH(int, how);
         TestProgram t;
+        if (how == 3)
+            QVERIFY(QDir().mkdir(t.services.highScorePath)); // no file can replace a folder
         Program program(t.services);
         program.quickStart({.players = 1, .clock = 5});
         playTurn(t, 60);
@@ -214,19 +218,40 @@ private slots:
         QCOMPARE(textOf(*window("boardWindow"), "bannerLabel"), QString("OUT OF TIME!"));
         QVERIFY(openWindows("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
-        auto* name = control<QLineEdit>("highScoreWindow", "highNameEdit");
+        QWidget* high = window("highScoreWindow");
+        auto* name = find<QLineEdit>(*high, "highNameEdit");
         QVERIFY(!name->isHidden() && name->text().isEmpty());
-        QCOMPARE(name->y(), control("highScoreWindow", "highNameLabel0")->y() - 4);
-        QCOMPARE(textOf(*window("highScoreWindow"), "highScoreLabel0"), QString("100"));
-        QCOMPARE(layoutFaults(*window("highScoreWindow")), QStringList());
+        QCOMPARE(name->y(), find(*high, "highNameLabel0")->y() - 4);
+        QCOMPARE(textOf(*high, "highScoreLabel0"), QString("100"));
+        QCOMPARE(textOf(*high, "highScoreLabel1"), QString()); // nobody's row is blank
+        QCOMPARE(find(*high, "highScoreMessage")->accessibleName(),
+                 QString("Type your name, then press Enter"));
+        QCOMPARE(layoutFaults(*high), QStringList());
         QTest::keyClicks(name, "Ada");
-        if (how == 0)
+        if (how == 0) {
             click("highScoreWindow", "highScoreOkButton");
-        else if (how == 1)
+        } else if (how == 2) {
+            high->close();
+        } else {
             QTest::keyClick(name, Qt::Key_Return);
-        else
-            window("highScoreWindow")->close();
+            QVERIFY(name->isHidden() && find(*high, "highScoreMessage")->isHidden() == (how == 1));
+            QCOMPARE(textOf(*high, "highNameLabel0"), QString("Ada"));
+            QCOMPARE(find(*high, "newRowHighlight")->isVisible(), how == 1);
+            QCOMPARE(find(*high, "highNameLabel0")->isEnabled(), how == 1);
+            if (how == 3) {
+                QVERIFY(
+                    find(*high, "highScoreMessage")->accessibleName().startsWith("Not saved: "));
+                QCOMPARE(layoutFaults(*high), QStringList());
+                QCOMPARE(int(t.settings.highScores[0]), 0);
+            }
+            QWidget* focus = high->focusWidget() ? high->focusWidget() : high;
+            QTest::keyClick(focus, Qt::Key_Return); // not a way out
+            QVERIFY(high->isVisible());
+            QTest::keyClick(focus, Qt::Key_Escape);
+        }
         QVERIFY(openWindows("highScoreWindow").isEmpty());
+        if (how == 3)
+            return;
         HighNames names;
         HighScores scores{};
         QVERIFY(readHighScores(t.services.highScorePath.toStdString(), names, scores).complete);
