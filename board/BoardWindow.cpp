@@ -238,8 +238,8 @@ void BoardWindow::render() {
         dice_[i]->setBackground(ui::toQColor(box.background));
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
-    if (s.turnCounter != hintTurn_)
-        hint_.clear(); // the turn it answered is over
+    if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
+        hint_.clear(); // the moment it answered is over: a move, a throw, the next turn
     const bool typing = !typed_.isEmpty() || !hint_.isEmpty();
     secondsRemaining_->setVisible(s.clockRowShown && !typing);
     secondsRemaining_->setTextColour(turn);
@@ -350,7 +350,7 @@ bool BoardWindow::typingKey(const QKeyEvent& key) {
 
 void BoardWindow::setHint(const QString& hint) {
     hint_ = hint;
-    hintTurn_ = game_.state().turnCounter;
+    hintTurn_ = {game_.state().turnCounter, game_.state().throwDiceEnabled};
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tezzle::ui {
@@ -74,7 +75,7 @@ private:
     bool inCloseEvent_ = false;
     QString typed_; // digits of a number being chosen by keyboard
     QString hint_;  // why typed digits chose nothing, shown in their place
-    std::int16_t hintTurn_ = 0;
+    std::pair<std::int16_t, bool> hintTurn_{}; // the move counter and Throw Dice as it was
     static constexpr qsizetype kMaxTypedDigits = 3;
 
     QPixmap background_;
