@@ -120,6 +120,10 @@ inline constexpr int kPanelStep = 40;
 inline constexpr QRect kClockBox{288, 560, 65, 25};
 inline constexpr int kClockStep = 72;
 inline constexpr ui::FontStyle kNameFont{Face::Arial, 21, true};
+// The computer's name takes two lines beside Red's score box, clear of the hexagons on its left
+// and in the place of Green's panel, which a game against the computer does not show.
+inline constexpr QRect kComputerNameBox{606, 408, 90, 40};
+inline constexpr ui::FontStyle kComputerNameFont{Face::Arial, 16, true};
 inline constexpr ui::FontStyle kScoreFont{Face::Arial, 27, true};
 inline constexpr ui::FontStyle kClockFont{Face::Arial, 19, true};
 

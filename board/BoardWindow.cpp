@@ -29,8 +29,9 @@ QRect pixelRect(geometry::Point twips, int width, int height) {
 }
 
 ui::TextBox* makeBox(QWidget* parent, const QString& name, const QRect& r, ui::FontStyle font,
-                     std::optional<Rgb> background, Rgb textColour, Qt::Alignment align) {
-    ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, false};
+                     std::optional<Rgb> background, Rgb textColour, Qt::Alignment align,
+                     bool wrap = false) {
+    ui::Look look{ui::font(font), ui::toQColor(textColour), std::nullopt, false, align, wrap};
     if (background) {
         look.background = ui::toQColor(*background);
         look.border = true;
@@ -142,12 +143,15 @@ void BoardWindow::buildControls() {
         dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
                            kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
         const QString player = tr(kPlayers[static_cast<std::size_t>(i)].name.data());
+        const bool computer = i == 1 && game_.computerLevel() > 0; // the computer plays Red
         names_[i] = makeBox(this, QStringLiteral("playerNameLabel%1").arg(i),
-                            kNameBox.translated(0, kPanelStep * i), kNameFont, std::nullopt,
+                            computer ? kComputerNameBox : kNameBox.translated(0, kPanelStep * i),
+                            computer ? kComputerNameFont : kNameFont, std::nullopt,
                             kPlayers[static_cast<std::size_t>(i)].colour,
-                            Qt::AlignRight | Qt::AlignVCenter);
-        names_[i]->setText(player);
-        names_[i]->setAccessibleName(player);
+                            Qt::AlignRight | Qt::AlignVCenter, computer);
+        names_[i]->setText(computer ? tr("Computer (level %1)").arg(game_.computerLevel())
+                                    : player);
+        names_[i]->setAccessibleName(names_[i]->text());
         scores_[i] =
             makeBox(this, QStringLiteral("scoreBox%1").arg(i),
                     kScoreBox.translated(0, kPanelStep * i), kScoreFont,
@@ -165,6 +169,7 @@ template <class Action> void BoardWindow::input(Action&& action) {
     driver_.sync(); // the click lands at the moment it was made
     if (game_.closed())
         return;
+    hint_.clear(); // a throw or a choice answers it
     action();
     carryOutEvents();
     render();
@@ -214,7 +219,7 @@ void BoardWindow::carryOutEvents() {
 void BoardWindow::render() {
     const GameState& s = game_.state();
     const QColor turn = ui::toQColor(s.buttonColour);
-    if (!s.throwDiceEnabled && throwDiceButton_->hasFocus())
+    if (!s.throwDiceEnabled && focusWidget() == throwDiceButton_)
         setFocus(); // Space keeps meaning "throw", never the next button in line
     throwDiceButton_->setEnabled(s.throwDiceEnabled);
     throwDiceButton_->setTextColour(turn);
@@ -233,18 +238,22 @@ void BoardWindow::render() {
         dice_[i]->setBackground(ui::toQColor(box.background));
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
-    const bool typing = !typed_.isEmpty();
+    if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
+        hint_.clear(); // the moment it answered is over: a move, a throw, the next turn
+    const bool typing = !typed_.isEmpty() || !hint_.isEmpty();
     secondsRemaining_->setVisible(s.clockRowShown && !typing);
     secondsRemaining_->setTextColour(turn);
     illegalMove_->setVisible(s.illegalMoveShown && !typing);
     typedNumber_->setVisible(typing);
-    typedNumber_->setText(typing ? tr("Your number: %1").arg(typed_) : QString());
+    typedNumber_->setText(!hint_.isEmpty() ? hint_
+                          : typing         ? tr("Your number: %1").arg(typed_)
+                                           : QString());
     renderPlayers(s);
     renderBoard(s);
 }
 
 void BoardWindow::renderPlayers(const GameState& s) {
-    const bool clocksShown = s.clockRowShown && typed_.isEmpty();
+    const bool clocksShown = s.clockRowShown && typed_.isEmpty() && hint_.isEmpty();
     for (int i = 0; i < 4; ++i) {
         const PlayerPanel& panel = s.players[static_cast<std::size_t>(i)];
         const QString player = names_[i]->text();
@@ -269,9 +278,12 @@ void BoardWindow::renderBoard(const GameState& s) {
         }
         counters_[n]->setVisible(covered);
     }
-    if (s.flashCounterAt >= kFirstNumber && s.flashCounterPicture != flashShown_) {
-        flashShown_ = s.flashCounterPicture;
-        flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
+    if (s.flashCounterAt >= kFirstNumber) {
+        if (s.flashCounterPicture != flashShown_) {
+            flashShown_ = s.flashCounterPicture;
+            flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
+        }
+        // Two moves in a row may flash the same white picture: the place follows on its own.
         flashCounter_->setGeometry(pixelRect(
             geometry::counterPosition(s.flashCounterAt, label100Width_), kCellSize, kCellSize));
     }
@@ -297,12 +309,21 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// Keyboard play: Space throws, a number's digits and Enter choose it, Escape forgets them.
+// Keyboard play: a number's digits and Enter choose it, Backspace and Escape forget them; Space
+// throws when no button has the focus (a focused button takes Space itself).
 bool BoardWindow::typingKey(const QKeyEvent& key) {
     const int k = key.key();
+    const bool throwDue = game_.state().throwDiceEnabled;
     if (k >= Qt::Key_0 && k <= Qt::Key_9) {
-        if (typed_.size() < 3)
+        if (throwDue) {
+            typed_.clear();
+            setHint(tr("Throw the dice first"));
+        } else if (typed_.size() < kMaxTypedDigits) {
             typed_ += QChar(u'0' + (k - Qt::Key_0));
+            hint_.clear();
+        }
+    } else if ((k == Qt::Key_Backspace || k == Qt::Key_Escape) && !hint_.isEmpty()) {
+        hint_.clear();
     } else if (k == Qt::Key_Backspace && !typed_.isEmpty()) {
         typed_.chop(1);
     } else if (k == Qt::Key_Escape && !typed_.isEmpty()) {
@@ -310,10 +331,12 @@ bool BoardWindow::typingKey(const QKeyEvent& key) {
     } else if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !typed_.isEmpty()) {
         const int n = typed_.toInt();
         typed_.clear();
-        render();
-        if (n >= kFirstNumber && n <= kLastNumber)
+        if (n < kFirstNumber || n > kLastNumber)
+            setHint(tr("Choose a number from 1 to 100"));
+        else if (throwDue)
+            setHint(tr("Throw the dice first"));
+        else
             clickNumber(n);
-        return true;
     } else if (k == Qt::Key_Space) {
         if (!key.isAutoRepeat())
             throwDice();
@@ -325,17 +348,22 @@ bool BoardWindow::typingKey(const QKeyEvent& key) {
     return true;
 }
 
+void BoardWindow::setHint(const QString& hint) {
+    hint_ = hint;
+    hintTurn_ = {game_.state().turnCounter, game_.state().throwDiceEnabled};
+}
+
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
     if (!typingKey(*event))
         QWidget::keyPressEvent(event);
 }
 
 bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A focused button must not take Space, or Enter while a number is being typed.
+    // While a number is being typed, Enter chooses it, whichever button has the focus.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (key->key() == Qt::Key_Space || (enter && !typed_.isEmpty()))
+        if (enter && !typed_.isEmpty())
             return typingKey(*key);
     }
     return QWidget::eventFilter(watched, event);

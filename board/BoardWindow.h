@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tezzle::ui {
@@ -65,6 +66,7 @@ private:
     void buildControls();
     void buildBoard();
     bool typingKey(const QKeyEvent& key);
+    void setHint(const QString& hint);
 
     const ui::Services& services_;
     Game game_;
@@ -72,6 +74,9 @@ private:
     std::vector<GameEvent> events_;
     bool inCloseEvent_ = false;
     QString typed_; // digits of a number being chosen by keyboard
+    QString hint_;  // why typed digits chose nothing, shown in their place
+    std::pair<std::int16_t, bool> hintTurn_{}; // the move counter and Throw Dice as it was
+    static constexpr qsizetype kMaxTypedDigits = 3;
 
     QPixmap background_;
     ui::Button* throwDiceButton_ = nullptr;

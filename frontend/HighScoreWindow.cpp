@@ -3,9 +3,11 @@
 #include "SmallWindow.h"
 
 #include "files/HighScores.h"
+#include "ui/Centre.h"
 #include "ui/Controls.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <array>
@@ -20,19 +22,19 @@ constexpr Rgb kYellow = colours::kYellow;
 
 constexpr std::array kControls{
     ControlDesign{"aloneCaption",
-                  {16, 12, 340, 24},
+                  {16, 6, 340, 24},
                   kCaptionFont,
                   kYellow,
                   Kind::Text,
                   QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
     ControlDesign{"computerCaption",
-                  {16, 196, 340, 24},
+                  {16, 148, 340, 24},
                   kCaptionFont,
                   kYellow,
                   Kind::Text,
                   QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
     ControlDesign{"highScoreMessage",
-                  {16, 362, 340, 24},
+                  {16, 292, 340, 24},
                   kCaptionFont,
                   colours::kWhite,
                   Kind::Text,
@@ -41,17 +43,21 @@ constexpr std::array kControls{
                   Qt::AlignCenter,
                   true},
     ControlDesign{"highScoreOkButton",
-                  {136, 392, 100, 29},
+                  {136, 400, 100, 29},
                   kButtonFont,
                   kYellow,
                   Kind::Button,
                   QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
 };
 
-// Rows 0 to 4 under the first caption, 5 to 9 under the second.
-constexpr int kFirstRowTop = 44;
-constexpr int kSecondRowTop = 228;
-constexpr int kRowStep = 26;
+// Rows 0 to 4 under the first caption, 5 to 9 under the second; below them the room for the
+// prompt or a message, above the button.
+constexpr int kFirstRowTop = 32;
+constexpr int kSecondRowTop = 174;
+constexpr int kRowStep = 22;
+constexpr QRect kMessageRoom{16, 292, 340, 100};
+constexpr QRect kRowBar{24, 0, 324, kRowStep}; // the highlight behind a row, at its top
+constexpr Rgb kHighlightText = kDarkBlue;
 
 int rowTop(int row) {
     return row < 5 ? kFirstRowTop + kRowStep * row : kSecondRowTop + kRowStep * (row - 5);
@@ -67,21 +73,28 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition,
     // Unlike the other small windows, this one has its title and a close button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    ui::centreAt(*this, kSmallWindow); // new flags forget where the window was put
     setWindowTitle(tr("Tezzle! High Scores"));
     ui::buildAll(this, kControls, "HighScoreWindow");
     message_ = ui::control<ui::TextBox>(this, "highScoreMessage");
+
     const ui::Look look = ui::lookOf(kControls[0]);
+    ui::Look bar = look;
+    bar.background = ui::toQColor(kYellow);
+    highlight_ = new ui::TextBox(bar, this);
+    highlight_->setObjectName(QStringLiteral("newRowHighlight"));
+    highlight_->hide();
     for (int row = 0; row < kHighScoreRows; ++row) {
         ui::Look left = look;
         left.align = Qt::AlignLeft | Qt::AlignVCenter;
         names_[row] = new ui::TextBox(left, this);
         names_[row]->setObjectName(QStringLiteral("highNameLabel%1").arg(row));
-        names_[row]->setGeometry(32, rowTop(row), 220, 24);
+        names_[row]->setGeometry(32, rowTop(row), 220, kRowStep);
         ui::Look right = look;
         right.align = Qt::AlignRight | Qt::AlignVCenter;
         scores_[row] = new ui::TextBox(right, this);
         scores_[row]->setObjectName(QStringLiteral("highScoreLabel%1").arg(row));
-        scores_[row]->setGeometry(256, rowTop(row), 84, 24);
+        scores_[row]->setGeometry(256, rowTop(row), 84, kRowStep);
     }
     showRows();
 
@@ -95,17 +108,16 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition,
         // Over the new row, 4 pixels above it.
         name_->setGeometry(28, rowTop(highPosition_ - 1) - 4, 228, 30);
         name_->setFocus();
+        showMessage(tr("Type your name, then press Enter"));
+    } else {
+        message_->hide();
     }
     name_->setVisible(entering);
     stored_ = !entering;
-    connect(name_, &QLineEdit::returnPressed, this, [this] {
-        if (confirm())
-            close();
-    });
-    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this, [this] {
-        if (confirm())
-            close();
-    });
+    // Enter keeps the window open on the named row, until the player leaves it.
+    connect(name_, &QLineEdit::returnPressed, this, &HighScoreWindow::confirm);
+    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this,
+            &HighScoreWindow::leave);
 }
 
 HighScoreWindow::~HighScoreWindow() {
@@ -115,12 +127,19 @@ HighScoreWindow::~HighScoreWindow() {
 void HighScoreWindow::showRows() {
     for (int row = 0; row < kHighScoreRows; ++row) {
         const QString name = QString::fromStdString(services_.settings.highNames[row]);
-        const QString score = QString::number(services_.settings.highScores[row]);
+        const int points = services_.settings.highScores[row];
+        // A row nobody has reached yet stays blank.
+        const QString score = name.isEmpty() && points == 0 ? QString() : QString::number(points);
         names_[row]->setText(name);
         scores_[row]->setText(score);
         names_[row]->setAccessibleName(name);
-        scores_[row]->setAccessibleName(tr("%1 points").arg(score));
+        scores_[row]->setAccessibleName(score.isEmpty() ? QString() : tr("%1 points").arg(score));
     }
+}
+
+void HighScoreWindow::showMessage(const QString& message) {
+    fitMessage(*message_, message, kMessageRoom, kCaptionFont, Qt::AlignTop);
+    message_->show();
 }
 
 bool HighScoreWindow::confirm() {
@@ -128,15 +147,52 @@ bool HighScoreWindow::confirm() {
         return true;
     stored_ = true;
     Settings& s = services_.settings;
+    const int row = highPosition_ - 1;
     const WriteResult written =
         storeHighScoreName(services_.highScorePath.toStdString(), s.highNames, s.highScores,
                            static_cast<std::int16_t>(highPosition_), name_->text().toStdString());
-    name_->hide();
     showRows();
-    if (written.ok)
+    name_->hide();
+    setFocus(); // not the button: a second Enter must not close the window unseen
+    if (written.ok) {
+        message_->hide();
+        highlight_->setGeometry(kRowBar.translated(0, rowTop(row)));
+        highlight_->show();
+        highlight_->lower();
+        for (ui::TextBox* box : {names_[row], scores_[row]})
+            box->setTextColour(ui::toQColor(kHighlightText));
         return true;
-    message_->setText(tr("Not saved: %1").arg(QString::fromStdString(written.error)));
+    }
+    // The entry stands greyed where it would have been, and the program forgets it.
+    names_[row]->setEnabled(false);
+    scores_[row]->setEnabled(false);
+    forgetEntry();
+    showMessage(tr("Not saved: %1").arg(QString::fromStdString(written.error)));
     return false;
+}
+
+void HighScoreWindow::forgetEntry() {
+    Settings& s = services_.settings;
+    const int last =
+        firstHighScoreRow(highPosition_ > kHighScoreTableRows) + kHighScoreTableRows - 1;
+    for (int row = highPosition_ - 1; row < last; ++row) {
+        s.highNames[row] = s.highNames[row + 1];
+        s.highScores[row] = s.highScores[row + 1];
+    }
+    s.highNames[last].clear();
+    s.highScores[last] = 0;
+}
+
+void HighScoreWindow::leave() {
+    if (confirm())
+        close();
+}
+
+void HighScoreWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        leave();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HighScoreWindow::closeEvent(QCloseEvent* event) {

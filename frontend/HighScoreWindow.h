@@ -15,8 +15,9 @@ class TextBox;
 namespace tezzle::frontend {
 
 // The two high score tables, playing alone and against the computer. After a one-player game
-// whose score entered a table, a name box lies over the new row; the row is stored, with the
-// typed name, however the window is left.
+// whose score entered a table, a name box lies over the new row, with a prompt below the
+// tables; the row is stored, with the typed name, on Enter or however the window is left. After
+// Enter the window stays, the named row highlighted, until its button or Escape closes it.
 class HighScoreWindow : public QWidget {
     Q_OBJECT
 
@@ -26,20 +27,28 @@ public:
     ~HighScoreWindow() override;
 
     // Stores the typed name in the new row and writes the file, once. False with the reason
-    // shown in the window when the file could not be written.
+    // shown in the window when the file could not be written; the row is then shown greyed
+    // and the program's tables forget it.
     bool confirm();
+
+    // A message below the tables, shown whole.
+    void showMessage(const QString& message);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showRows();
+    void forgetEntry();
+    void leave();
 
     const ui::Services& services_;
     int highPosition_ = 0;
     bool stored_ = false;
     QLineEdit* name_ = nullptr;
     ui::TextBox* message_ = nullptr;
+    ui::TextBox* highlight_ = nullptr; // behind the named row
     std::array<ui::TextBox*, kHighScoreRows> names_{};
     std::array<ui::TextBox*, kHighScoreRows> scores_{};
 };

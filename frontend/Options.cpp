@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace tezzle::frontend {
@@ -15,67 +16,88 @@ std::optional<int> number(const QString& text, int low, int high) {
     return value;
 }
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("Options", text);
+}
+
 } // namespace
 
 QString usage() {
-    return QCoreApplication::translate(
-        "Options",
-        "usage: tezzle [--players N] [--computer L] [--clock S] [--no-sound]\n"
-        "  --players N   start a game of N players (1 to 4) at once\n"
-        "  --computer L  one player against the computer, which plays Red, at level L (1 to 3)\n"
-        "  --clock S     S seconds on each player's clock (0 = no clocks, else 5 to 9999)\n"
-        "  --no-sound    no sound cues\n"
-        "Without options the game opens on its title window.\n");
+    return tr("usage: tezzle [--players N] [--computer L] [--clock S] [--no-sound]\n"
+              "       tezzle --help | --version\n"
+              "  --players N   start a game of N players (1 to 4) at once\n"
+              "  --computer L  one player against the computer, which plays Red, at level L (1 "
+              "to 3)\n"
+              "  --clock S     S seconds on each player's clock (0 = no clocks, else 5 to 9999)\n"
+              "  --no-sound    no sound cues\n"
+              "  -h, --help    print this and end\n"
+              "  --version     print the game's version and end\n"
+              "An option's value may also follow an equals sign: --players=3.\n"
+              "Without options the game opens on its title window.\n");
+}
+
+QString versionLine() {
+    return tr("Tezzle! %1").arg(QStringLiteral(TEZZLE_VERSION));
 }
 
 Options parseOptions(const QStringList& arguments) {
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version(QStringLiteral("version"), {});
+    const QCommandLineOption players(QStringLiteral("players"), {}, QStringLiteral("N"));
+    const QCommandLineOption computer(QStringLiteral("computer"), {}, QStringLiteral("L"));
+    const QCommandLineOption clock(QStringLiteral("clock"), {}, QStringLiteral("S"));
+    const QCommandLineOption noSound(QStringLiteral("no-sound"), {});
+    QCommandLineParser parser;
+    parser.addOptions({help, version, players, computer, clock, noSound});
+
     Options options;
-    QuickStart start;
-    bool any = false;
-    std::optional<int> players;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments[i];
-        if (option == QLatin1String("--no-sound")) {
-            start.sound = false;
-            any = true;
+    if (!parser.parse(QStringList{QStringLiteral("tezzle")} + arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error = tr("unexpected argument %1").arg(parser.positionalArguments().front());
+        return options;
+    }
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    if (options.help || options.version)
+        return options;
+
+    // Each value within its range, or the first one out of it is the error.
+    const struct {
+        const QCommandLineOption& option;
+        int low;
+        int high;
+    } ranges[3] = {{players, 1, 4}, {computer, 1, 3}, {clock, 0, 9999}};
+    std::optional<int> values[3];
+    for (int i = 0; i < 3; ++i) {
+        const QCommandLineOption& option = ranges[i].option;
+        if (!parser.isSet(option))
             continue;
-        }
-        const bool takesValue = option == QLatin1String("--players") ||
-                                option == QLatin1String("--computer") ||
-                                option == QLatin1String("--clock");
-        if (!takesValue || i + 1 >= arguments.size()) {
-            options.error = takesValue ? QStringLiteral("%1 needs a value").arg(option)
-                                       : QStringLiteral("unknown option %1").arg(option);
+        const QString value = parser.value(option);
+        values[i] = number(value, ranges[i].low, ranges[i].high);
+        // A clock runs at least 5 seconds, or not at all.
+        if (!values[i] || (i == 2 && *values[i] > 0 && *values[i] < 5)) {
+            options.error = tr("bad value %1 for --%2").arg(value, option.names().front());
             return options;
         }
-        const QString& value = arguments[++i];
-        std::optional<int> parsed;
-        if (option == QLatin1String("--players"))
-            parsed = players = number(value, 1, 4);
-        else if (option == QLatin1String("--computer"))
-            parsed = number(value, 1, 3);
-        else
-            parsed = number(value, 0, 9999);
-        if (!parsed || (option == QLatin1String("--clock") && *parsed > 0 && *parsed < 5)) {
-            options.error = QStringLiteral("bad value %1 for %2").arg(value, option);
-            return options;
-        }
-        if (option == QLatin1String("--computer"))
-            start.computerLevel = *parsed;
-        else if (option == QLatin1String("--clock"))
-            start.clock = *parsed;
-        any = true;
     }
-    if (start.computerLevel != 0) {
-        if (players && *players != 1 && *players != 2) {
-            options.error = QStringLiteral("a game against the computer has one human player");
+    QuickStart start;
+    const auto& [chosenPlayers, level, seconds] = values;
+    start.sound = !parser.isSet(noSound);
+    start.clock = seconds.value_or(0);
+    if (level) {
+        if (chosenPlayers && *chosenPlayers != 1 && *chosenPlayers != 2) {
+            options.error = tr("a game against the computer has one human player");
             return options;
         }
+        start.computerLevel = *level;
         start.players = 2;
-    } else if (players) {
-        start.players = *players;
+    } else if (chosenPlayers) {
+        start.players = *chosenPlayers;
     }
-    if (any)
+    if (chosenPlayers || level || seconds || !start.sound)
         options.quickStart = start;
     return options;
 }

@@ -17,9 +17,14 @@ struct QuickStart {
 struct Options {
     std::optional<QuickStart> quickStart; // none: open the title window
     QString error;                        // not empty: the arguments are wrong
+    bool help = false;                    // print the usage and end
+    bool version = false;                 // print the version and end
 };
 
-Options parseOptions(const QStringList& arguments); // without the program's name
+// Reads the arguments (without the program's name) as `--opt value` or `--opt=value`. Needs no
+// application object, so the program can answer before it opens a window.
+Options parseOptions(const QStringList& arguments);
 QString usage();
+QString versionLine();
 
 } // namespace tezzle::frontend

@@ -148,8 +148,11 @@ void Program::titleOk(bool clearBoard) {
 
 void Program::restartPreviousGame() {
     Settings& s = services_.settings;
-    if (!restoreSavedGame(services_.savedGamePath.toStdString(), s).game) {
+    // Read again: the file may have gone bad since the title window looked at it.
+    const SavedGameRead read = restoreSavedGame(services_.savedGamePath.toStdString(), s);
+    if (!read.game) {
         s.restartGame = 0;
+        title_->restartRefused(read);
         return;
     }
     s.restartGame = 1;

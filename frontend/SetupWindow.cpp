@@ -102,10 +102,10 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     addLogo(*this, services.data);
 
     playSound_ = new QCheckBox(tr("Play Sound"), this);
-    styleChoice(*playSound_, "playSoundCheck", {48, 144}, kCaptionFont, 24);
+    styleChoice(*playSound_, "playSoundCheck", {48, 144}, kCaptionFont, 25);
     playSound_->setChecked(true);
     timersOn_ = new QCheckBox(tr("Timers On"), this);
-    styleChoice(*timersOn_, "timersOnCheck", {48, 168}, kCaptionFont, 24);
+    styleChoice(*timersOn_, "timersOnCheck", {48, 168}, kCaptionFont, 25);
 
     timeAllowed_ = new QLineEdit(QStringLiteral("600"), this);
     timeAllowed_->setObjectName(QStringLiteral("timeAllowedEdit"));

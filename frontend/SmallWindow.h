@@ -9,6 +9,10 @@
 class QAbstractButton;
 class QWidget;
 
+namespace tezzle::ui {
+class TextBox;
+}
+
 // The look the title, set-up, one-player and high score windows share.
 namespace tezzle::frontend {
 
@@ -33,6 +37,12 @@ void addLogo(QWidget& window, const ui::DataFolder& data);
 // A fixed 372 x 438 window on its background colour, centred at its own size, with a bare
 // title bar.
 void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background);
+
+// Shows a message whole in the room it may take: broken into lines between words, or inside a
+// word too long for a line (a path), the box as tall as its lines and placed in the room as
+// `where` says; a message too long for the room at the design size takes a smaller font.
+void fitMessage(ui::TextBox& box, const QString& text, const QRect& room, ui::FontStyle design,
+                Qt::Alignment where);
 
 // A check box or an option in yellow on the window's dark blue, as wide as its text needs.
 void styleChoice(QAbstractButton& choice, const char* objectName, QPoint at, ui::FontStyle font,

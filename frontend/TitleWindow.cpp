@@ -5,7 +5,9 @@
 #include "files/SavedGameFile.h"
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QToolTip>
 
 #include <array>
 
@@ -42,7 +44,8 @@ constexpr std::array kControls{
                   kYellow,
                   Kind::Button,
                   QT_TRANSLATE_NOOP("TitleWindow", "Exit")},
-    // Over the lower part of the picture, for what the player must know before going on.
+    // Over the picture, from its foot up as far as the text needs, for what the player must
+    // know before going on.
     ControlDesign{"messageLabel",
                   {24, 264, 320, 80},
                   kCaptionFont,
@@ -54,6 +57,8 @@ constexpr std::array kControls{
                   true},
 };
 
+constexpr QRect kPictureArea{24, 104, 320, 240};
+
 } // namespace
 
 TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
@@ -64,33 +69,33 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     auto* picture = new ui::Picture(this);
     picture->setObjectName(QStringLiteral("titlePicture"));
     picture->setAccessibleName(tr("Tezzle! title picture"));
-    picture->setGeometry(24, 104, 320, 240);
+    picture->setGeometry(kPictureArea);
     picture->setPixmap(services.data.picture("Images/tezzlemd.bmp", devicePixelRatioF()));
     ui::buildAll(this, kControls, "TitleWindow");
     message_ = ui::control<ui::TextBox>(this, "messageLabel");
     message_->hide();
 
-    auto* restart = ui::control<ui::Button>(this, "restartButton");
+    restart_ = ui::control<ui::Button>(this, "restartButton");
+    restart_->installEventFilter(this);
     auto* ok = ui::control<ui::Button>(this, "okButton");
     connect(ok, &ui::Button::clicked, this, &TitleWindow::okClicked);
     connect(picture, &ui::Picture::clicked, this, [this] {
         if (adjacencyComplete())
             emit pictureClicked();
     });
-    connect(restart, &ui::Button::clicked, this, &TitleWindow::restartClicked);
+    connect(restart_, &ui::Button::clicked, this, &TitleWindow::restartClicked);
     connect(ui::control<ui::Button>(this, "exitButton"), &ui::Button::clicked, this,
             &TitleWindow::exitClicked);
 
     // Greyed when there is nothing whole to restart, with the reason as its tooltip.
     const SavedGameRead saved = readSavedGame(services.savedGamePath.toStdString());
-    restart->setEnabled(saved.game.has_value());
     if (!saved.game)
-        restart->setToolTip(QString::fromStdString(describe(saved)));
+        greyRestart(saved);
 
     adjacency_ = readConnArray(services.data.path("connarray.dat").toStdString(),
                                services.settings.connarray);
     if (!adjacency_.complete()) {
-        restart->setEnabled(false);
+        restart_->setEnabled(false);
         ok->setEnabled(false);
         showMessage(
             tr("%1 No game can be played.").arg(QString::fromStdString(describe(adjacency_))));
@@ -103,11 +108,34 @@ void TitleWindow::setCancel() {
 
 void TitleWindow::showMessage(const QString& message) {
     // A second message (a failed save and a damaged table) goes below the first.
-    const QString shown =
-        message_->isVisible() ? message_->text() + QLatin1Char('\n') + message : message;
-    message_->setText(shown);
-    message_->setAccessibleName(shown);
+    shownMessage_ = shownMessage_.isEmpty() ? message : shownMessage_ + QLatin1Char('\n') + message;
+    fitMessage(*message_, shownMessage_, kPictureArea, kCaptionFont, Qt::AlignBottom);
     message_->show();
+}
+
+void TitleWindow::greyRestart(const SavedGameRead& read) {
+    const QString why = read.status == SavedGameStatus::Missing
+                            ? tr("There is no saved game.")
+                            : tr("The saved game is damaged and cannot be restored.");
+    restart_->setEnabled(false);
+    restart_->setToolTip(why);
+}
+
+void TitleWindow::restartRefused(const SavedGameRead& read) {
+    greyRestart(read);
+    showMessage(restart_->toolTip());
+}
+
+bool TitleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != restart_ || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    // Above the button, over the picture: below it the tip would hide "OK" and "Exit".
+    QToolTip::showText(restart_->mapToGlobal(QPoint()), restart_->toolTip(), restart_,
+                       restart_->rect());
+    for (QWidget* tip : QApplication::topLevelWidgets())
+        if (tip->inherits("QTipLabel") && tip->isVisible())
+            tip->move(restart_->mapToGlobal(QPoint(0, -tip->height() - 4)));
+    return true;
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "files/AdjacencyFile.h"
+#include "files/SavedGameFile.h"
 #include "ui/Services.h"
 
 #include <QWidget>
 
 namespace tezzle::ui {
+class Button;
 class TextBox;
-}
+} // namespace tezzle::ui
 
 namespace tezzle::frontend {
 
@@ -24,6 +26,8 @@ public:
 
     void setCancel(); // after a game left with Exit
     void showMessage(const QString& message);
+    // The saved game could not be restored: the player is told why, and Restart is greyed.
+    void restartRefused(const SavedGameRead& read);
     bool adjacencyComplete() const { return adjacency_.complete(); }
 
 signals:
@@ -34,10 +38,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void greyRestart(const SavedGameRead& read);
+
     AdjacencyReadResult adjacency_;
+    ui::Button* restart_ = nullptr;
     ui::TextBox* message_ = nullptr;
+    QString shownMessage_;
 };
 
 } // namespace tezzle::frontend

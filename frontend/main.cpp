@@ -15,25 +15,75 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <random>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Qt ends the process with a core dump and a paragraph about plugins when no window system
+// answers. While the application is being made, its messages wait here: a fatal one becomes one
+// line and status 1; once the window system has answered, the others go out as they came.
+struct DisplayGuard {
+    static inline QtMessageHandler previous = nullptr;
+    static inline std::vector<std::pair<QtMsgType, QString>> held;
+
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtFatalMsg) {
+            held.emplace_back(type, message);
+            return;
+        }
+        const QString line = QCoreApplication::translate(
+            "main", "tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not "
+                    "set, or does not answer)\n");
+        std::fputs(qPrintable(line), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+
+    static std::unique_ptr<QApplication> open(int& argc, char** argv) {
+        previous = qInstallMessageHandler(handle);
+        auto app = std::make_unique<QApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        for (const auto& [type, message] : held)
+            previous(type, QMessageLogContext(), message);
+        held.clear();
+        return app;
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace tezzle;
-    QApplication app(argc, argv);
-    // The desktop finds the game's menu entry and icon by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
-    // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
-    QApplication::setApplicationName(QStringLiteral("tezzle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tezzle!"));
-    // The player leaves by the windows' Exit buttons, never by closing the last window.
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    const frontend::Options options = frontend::parseOptions(app.arguments().mid(1));
+    // Help, version and a wrong option are answered before any window system is asked for.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const frontend::Options options = frontend::parseOptions(arguments);
+    if (options.help || options.version) {
+        const QString text = options.help ? frontend::usage() : frontend::versionLine() + '\n';
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "tezzle: %s\n%s", qPrintable(options.error),
                      qPrintable(frontend::usage()));
         return 2;
     }
+
+    const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv);
+    QApplication& app = *application;
+    // The desktop finds the game's menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
+    // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
+    QApplication::setApplicationName(QStringLiteral("tezzle"));
+    // No display name: Qt would add it to every window's title, after the titles that already
+    // name the game.
+    // The player leaves by the windows' Exit buttons, never by closing the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     ui::loadFonts();
     ui::installAccessibility();

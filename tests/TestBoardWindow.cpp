@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QPointer>
+#include <QSignalSpy>
 
 using namespace harness;
 using tezzle::board::BoardWindow;
@@ -147,9 +148,12 @@ private slots:
         turn(diceMaking(50), 0, 12000);       // Yellow: out of time
         QCOMPARE(find<ui::TextBox>(*b.window, "bannerLabel")->text(), QString("Blue to Play"));
         QVERIFY(!find<QWidget>(*b.window, "scoreBox3")->isEnabled());
+        turn(diceMaking(9), 9, 0); // Blue, then Red: the same white picture flashes in two places
+        turn(diceMaking(6), 6, 0);
         QCOMPARE(p.cues.played,
                  (std::vector<Cue>{Cue::CupDice, Cue::Cheer2, Cue::CupDice, Cue::Cash, Cue::CupDice,
-                                   Cue::Boink, Cue::CupDice, Cue::Gong}));
+                                   Cue::Boink, Cue::CupDice, Cue::Gong, Cue::CupDice, Cue::Click1,
+                                   Cue::CupDice, Cue::Click1}));
         QVERIFY(!b.window->driver().armed());
     }
 
@@ -176,32 +180,54 @@ private slots:
             QWidget* focus = b.window->focusWidget();
             QTest::keyClick(focus != nullptr ? focus : b.window.data(), k);
         };
+        auto typed = [&] {
+            const QWidget* line = find<QWidget>(*b.window, "typedNumberLabel");
+            return line->isHidden() ? QString() : textOf(*b.window, "typedNumberLabel");
+        };
+        auto type = [&](int n) {
+            for (QChar digit : QString::number(n))
+                key(static_cast<Qt::Key>(Qt::Key_0 + digit.digitValue()));
+        };
         auto play = [&](int n) {
             p.random.throws.push_back(diceMaking(n));
             if (byKeys)
-                key(Qt::Key_Space);
+                key(Qt::Key_Space); // nothing has the focus: Space throws
             else
                 b.click("throwDiceButton");
             b.run(2250);
             if (byKeys) {
                 for (Qt::Key slip : {Qt::Key_9, Qt::Key_8, Qt::Key_A, Qt::Key_Backspace})
                     key(slip); // a letter does nothing
-                QCOMPARE(textOf(*b.window, "typedNumberLabel"), QString("Your number: 9"));
+                QCOMPARE(typed(), QString("Your number: 9"));
                 key(Qt::Key_Escape);
-                QVERIFY(find<QWidget>(*b.window, "typedNumberLabel")->isHidden());
-                for (QChar digit : QString::number(n))
-                    key(static_cast<Qt::Key>(Qt::Key_0 + digit.digitValue()));
-                QCOMPARE(textOf(*b.window, "typedNumberLabel"), QString("Your number: %1").arg(n));
+                QCOMPARE(typed(), QString());
+                type(1015); // three digits at most
+                QCOMPARE(typed(), QString("Your number: 101"));
+                key(Qt::Key_Return);
+                QCOMPARE(typed(), QString("Choose a number from 1 to 100"));
+                // Enter chooses a typed number whichever button has the focus.
+                find<QWidget>(*b.window, "exitButton")->setFocus();
+                type(n);
+                QCOMPARE(typed(), QString("Your number: %1").arg(n));
                 QVERIFY(find<QWidget>(*b.window, "clockLabel0")->isHidden());
                 key(n % 2 ? Qt::Key_Return : Qt::Key_Enter); // the keypad's Enter too
-                QVERIFY(find<QWidget>(*b.window, "typedNumberLabel")->isHidden());
+                QCOMPARE(typed(), QString());
+                b.window->setFocus();
             } else {
                 b.click(QString("numberLabel%1").arg(n));
             }
             b.run(2000);
         };
-        if (byKeys) // Space on a focused button throws rather than presses it
-            find<QWidget>(*b.window, "exitButton")->setFocus();
+        if (byKeys) {
+            type(4);
+            QCOMPARE(typed(), QString("Throw the dice first"));
+            // Space presses a focused button rather than throwing.
+            QSignalSpy chart(b.window.data(), &BoardWindow::cheatChartRequested);
+            find<QWidget>(*b.window, "cheatChartButton")->setFocus();
+            key(Qt::Key_Space);
+            QCOMPARE(chart.count(), 1);
+            b.window->setFocus();
+        }
         for (std::size_t i = 0; i < blue.size(); ++i) {
             play(blue[i]);
             if (i < red.size())

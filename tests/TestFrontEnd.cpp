@@ -7,11 +7,14 @@
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
 #include "frontend/Program.h"
+#include "ui/Centre.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace harness;
@@ -52,6 +55,14 @@ private slots:
         Program program(t.services);
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
+        // Each window named and centred, frame and all (the first one shown within its frame's
+        // width, as no frame is known before it); on a small screen with a panel the title bar
+        // stays on it.
+        const QWidget* title = window("titleWindow");
+        QCOMPARE(title->windowTitle(), QString("Tezzle!"));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((title->frameGeometry().center() - free.center()).manhattanLength() <= 4);
+        QCOMPARE(tezzle::ui::centredIn({0, 32, 800, 568}, {800, 625}), QPoint(0, 32));
         QCOMPARE(layoutFaults(*window("titleWindow")), QStringList());
         QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("OK"));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
@@ -61,6 +72,8 @@ private slots:
         click("setupWindow", "timersOnCheck");
         QVERIFY(!control("setupWindow", "timeAllowedEdit")->isHidden());
         QCOMPARE(layoutFaults(*window("setupWindow")), QStringList());
+        for (const char* check : {"playSoundCheck", "timersOnCheck"}) // 375 twips
+            QCOMPARE(control("setupWindow", check)->height(), 25);
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("45");
         click("setupWindow", "playerCountButton2");
         QVERIFY(openWindows("setupWindow").isEmpty());
@@ -137,6 +150,10 @@ private slots:
         } else {
             QCOMPARE(program.boardWindow()->game().numPlayers(), players);
             cues.push_back(Cue::Click);
+            const QWidget& board = *window("boardWindow");
+            QCOMPARE(textOf(board, "playerNameLabel1"),
+                     computerLevel ? QString("Computer (level %1)").arg(computerLevel) : "Red");
+            QCOMPARE(layoutFaults(board), QStringList());
         }
         QCOMPARE(int(t.settings.computerLevel), computerLevel);
         QCOMPARE(t.cues.played, cues);
@@ -177,17 +194,21 @@ private slots:
     }
 
     // A solo game ends on time; the score enters the table under the typed name however the
-    // window is left, and the set-up's "High Scores" shows it.
+    // window is left, and the set-up's "High Scores" shows it. After Enter the named row stays
+    // in view until Escape; a file that cannot be written leaves the row greyed and forgotten.
     void aHighScoreIsNamed_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << 1;
+        QTest::newRow("Enter, then Escape") << 1;
         QTest::newRow("close") << 2;
+        QTest::newRow("a file that cannot be written") << 3;
     }
 
     void aHighScoreIsNamed() {
         QFETCH(int, how);
         TestProgram t;
+        if (how == 3)
+            QVERIFY(QDir().mkdir(t.services.highScorePath)); // no file can replace a folder
         Program program(t.services);
         program.quickStart({.players = 1, .clock = 5});
         playTurn(t, 60);
@@ -197,19 +218,40 @@ private slots:
         QCOMPARE(textOf(*window("boardWindow"), "bannerLabel"), QString("OUT OF TIME!"));
         QVERIFY(openWindows("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
-        auto* name = control<QLineEdit>("highScoreWindow", "highNameEdit");
+        QWidget* high = window("highScoreWindow");
+        auto* name = find<QLineEdit>(*high, "highNameEdit");
         QVERIFY(!name->isHidden() && name->text().isEmpty());
-        QCOMPARE(name->y(), control("highScoreWindow", "highNameLabel0")->y() - 4);
-        QCOMPARE(textOf(*window("highScoreWindow"), "highScoreLabel0"), QString("100"));
-        QCOMPARE(layoutFaults(*window("highScoreWindow")), QStringList());
+        QCOMPARE(name->y(), find(*high, "highNameLabel0")->y() - 4);
+        QCOMPARE(textOf(*high, "highScoreLabel0"), QString("100"));
+        QCOMPARE(textOf(*high, "highScoreLabel1"), QString()); // nobody's row is blank
+        QCOMPARE(find(*high, "highScoreMessage")->accessibleName(),
+                 QString("Type your name, then press Enter"));
+        QCOMPARE(layoutFaults(*high), QStringList());
         QTest::keyClicks(name, "Ada");
-        if (how == 0)
+        if (how == 0) {
             click("highScoreWindow", "highScoreOkButton");
-        else if (how == 1)
+        } else if (how == 2) {
+            high->close();
+        } else {
             QTest::keyClick(name, Qt::Key_Return);
-        else
-            window("highScoreWindow")->close();
+            QVERIFY(name->isHidden() && find(*high, "highScoreMessage")->isHidden() == (how == 1));
+            QCOMPARE(textOf(*high, "highNameLabel0"), QString("Ada"));
+            QCOMPARE(find(*high, "newRowHighlight")->isVisible(), how == 1);
+            QCOMPARE(find(*high, "highNameLabel0")->isEnabled(), how == 1);
+            if (how == 3) {
+                QVERIFY(
+                    find(*high, "highScoreMessage")->accessibleName().startsWith("Not saved: "));
+                QCOMPARE(layoutFaults(*high), QStringList());
+                QCOMPARE(int(t.settings.highScores[0]), 0);
+            }
+            QWidget* focus = high->focusWidget() ? high->focusWidget() : high;
+            QTest::keyClick(focus, Qt::Key_Return); // not a way out
+            QVERIFY(high->isVisible());
+            QTest::keyClick(focus, Qt::Key_Escape);
+        }
         QVERIFY(openWindows("highScoreWindow").isEmpty());
+        if (how == 3)
+            return;
         HighNames names;
         HighScores scores{};
         QVERIFY(readHighScores(t.services.highScorePath.toStdString(), names, scores).complete);
@@ -226,7 +268,8 @@ private slots:
 
     void quickStartOptions_data() {
         QTest::addColumn<QString>("line");
-        // The game started: players, computer level, clock, sound; none, the title; -1, refused.
+        // The game started: players, computer level, clock, sound; none, the title; -1, refused;
+        // 0, help or version answered.
         QTest::addColumn<QList<int>>("game");
         const auto row = [](const char* line, QList<int> game) {
             QTest::newRow(*line ? line : "none: the title window") << QString(line) << game;
@@ -235,8 +278,12 @@ private slots:
         row("--no-sound --players 3 --clock 30", {3, 0, 30, 0});
         row("--computer 2 --players 1", {2, 2, 0, 1});
         row("--clock 0 --computer 3", {2, 3, 0, 1});
-        for (const char* refused : {"--players 5", "--players", "--clock 4", "--computer 0",
-                                    "--computer 1 --players 3", "--fast", "--players two"})
+        row("--players=4 --clock=5", {4, 0, 5, 1});
+        for (const char* answered : {"-h", "--help --players 9", "--version"})
+            row(answered, {0});
+        for (const char* refused :
+             {"--players 5", "--players", "--clock 4", "--computer 0", "--computer 1 --players 3",
+              "--fast", "--players two", "--no-sound=1", "3"})
             row(refused, {-1});
     }
 
@@ -246,6 +293,7 @@ private slots:
         QFETCH(QList<int>, game);
         const auto options = tezzle::frontend::parseOptions(line.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(options.error.isEmpty(), game != QList{-1});
+        QCOMPARE(options.help || options.version, game == QList{0});
         QCOMPARE(options.quickStart.has_value(), game.size() == 4);
         if (!options.quickStart)
             return;
@@ -272,7 +320,7 @@ private slots:
         QSignalSpy quit(&program, &Program::quitRequested);
         program.start();
         QVERIFY(control<tezzle::ui::Picture>("titleWindow", "titlePicture")->pixmap().isNull());
-        QVERIFY(textOf(*window("titleWindow"), "messageLabel").contains("connarray.dat"));
+        QVERIFY(control("titleWindow", "messageLabel")->accessibleName().contains("connarray.dat"));
         QVERIFY(!control("titleWindow", "okButton")->isEnabled());
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());
         click("titleWindow", "titlePicture");
@@ -315,7 +363,7 @@ private slots:
         QVERIFY(openWindows("boardWindow").isEmpty() && openWindows("cheatChart").isEmpty());
         QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("Cancel"));
         QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click});
-        const QString message = textOf(*window("titleWindow"), "messageLabel");
+        const QString message = control("titleWindow", "messageLabel")->accessibleName();
         QCOMPARE(message.startsWith("The game could not be saved: "), blocked);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -324,6 +372,29 @@ private slots:
         else
             QCOMPARE(readSavedGame(path.toStdString()).game, std::optional<SavedGame>(expected));
         QCOMPARE(control("titleWindow", "restartButton")->isEnabled(), !blocked);
+
+        // A saved game gone bad since the title window opened: Restart says so and is greyed,
+        // every message shows whole, and the tip hides no button.
+        saved.close();
+        if (!blocked) {
+            QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate) && saved.write("1"));
+            saved.close();
+            click("titleWindow", "restartButton");
+            QVERIFY(openWindows("boardWindow").isEmpty());
+        }
+        QWidget* title = window("titleWindow");
+        auto* restart = find(*title, "restartButton");
+        const QString damaged("The saved game is damaged and cannot be restored.");
+        QVERIFY(!restart->isEnabled() && restart->toolTip() == damaged);
+        QCOMPARE(find(*title, "messageLabel")->accessibleName().endsWith(damaged), !blocked);
+        QCOMPARE(layoutFaults(*title), QStringList());
+        QHelpEvent hover(QEvent::ToolTip, {4, 4}, restart->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(restart, &hover);
+        const QList<QWidget*> tips = openWindows("qtooltip_label");
+        QCOMPARE(tips.size(), 1);
+        for (const auto* button : title->findChildren<tezzle::ui::Button*>())
+            QVERIFY(
+                !tips[0]->geometry().intersects({button->mapToGlobal(QPoint()), button->size()}));
     }
 };
 

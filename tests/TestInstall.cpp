@@ -105,6 +105,40 @@ private slots:
         }
     }
 
+    void answersWithoutADisplay_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // how its one answer, or the first line of it, starts
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "usage: tezzle [";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "usage: tezzle [";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Tezzle! ";
+        QTest::newRow("a value out of range") << QStringList{"--players=5"} << 2 << "tezzle: bad";
+        QTest::newRow("a game, with no display")
+            << QStringList{"--players", "2"} << 1 << "tezzle: no display";
+    }
+
+    // Help and version need no window system; without one the game says so, without a core dump.
+    void answersWithoutADisplay() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(display);
+        env.insert("HOME", home.path());
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.setProcessChannelMode(QProcess::MergedChannels);
+        game.start(installed("bin/tezzle"), args);
+        QVERIFY(game.waitForFinished(30000));
+        const QString out = QString::fromUtf8(game.readAll());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), status);
+        QVERIFY2(out.startsWith(said), qPrintable(out));
+        if (status == 1)
+            QCOMPARE(out.count('\n'), 1);
+    }
+
     void startsFromAnyFolder_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("window");

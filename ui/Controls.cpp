@@ -63,6 +63,14 @@ void TextBox::setBackground(const QColor& colour) {
     update();
 }
 
+void TextBox::setTextFont(const QFont& font) {
+    if (font == look_.font)
+        return;
+    look_.font = font;
+    fitToText();
+    update();
+}
+
 void TextBox::setSizeToText(SizeToText mode) {
     sizeToText_ = mode;
     fitToText();

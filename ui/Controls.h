@@ -45,6 +45,7 @@ public:
     void setTextColour(const QColor& colour);
     void setBackground(const QColor& colour);
     void setSizeToText(SizeToText mode);
+    void setTextFont(const QFont& font); // a long message may need a smaller one
 
     const QString& text() const { return text_; }
     const Look& look() const { return look_; }
