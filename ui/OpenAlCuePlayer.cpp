@@ -5,12 +5,14 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 
 #include <QFile>
 
 #include <dlfcn.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -48,73 +50,107 @@ void useOurSettings() {
 class OpenAlCuePlayer final : public CuePlayer {
 public:
     explicit OpenAlCuePlayer(const QStringList& files) {
-        std::vector<std::string> paths;
         for (const QString& file : files)
-            paths.push_back(QFile::encodeName(file).toStdString());
+            paths_.push_back(QFile::encodeName(file).toStdString());
         useOurSettings();
-        // Opening a device can take a tenth of a second, more under load: never on the
-        // window's thread.
-        opener_ = std::thread([this, paths = std::move(paths)] { open(paths); });
+        const std::lock_guard lock(mutex_);
+        startOpening();
     }
 
     ~OpenAlCuePlayer() override {
-        opener_.join();
+        if (opener_.joinable())
+            opener_.join();
+        close();
+    }
+
+    void play(Cue cue) override {
+        const std::lock_guard lock(mutex_);
+        if (ready_ && !connected())
+            ready_ = false; // the server went away or restarted: open the device again
+        if (ready_) {
+            start(cue);
+            return;
+        }
+        pending_ = cue; // played as soon as the device is open
+        // A device may come later (a sound server started, a headset plugged in); retried
+        // while cues are wanted, but not at every cue.
+        if (!opening_ && Clock::now() - failedAt_ >= std::chrono::seconds(5))
+            startOpening();
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    // Opening a device can take a tenth of a second, more under load: never on the window's
+    // thread. With mutex_ held; the previous opener has finished.
+    void startOpening() {
+        if (opener_.joinable())
+            opener_.join();
+        opening_ = true;
+        opener_ = std::thread([this] { open(); });
+    }
+
+    void open() {
+        if (cues_.empty()) { // the files are read once
+            for (const std::string& path : paths_)
+                cues_.push_back(readCueWav(path).value_or(std::vector<std::int16_t>()));
+        }
+        close();
+        device_ = alcOpenDevice(nullptr);
+        // The cues' own rate spares the mixer a resampling.
+        const std::array<ALCint, 3> attributes{ALC_FREQUENCY, kCueRate, 0};
+        context_ = device_ != nullptr ? alcCreateContext(device_, attributes.data()) : nullptr;
+        const bool opened = context_ != nullptr && alcMakeContextCurrent(context_) == ALC_TRUE;
+        if (opened) {
+            alGenSources(1, &source_);
+            for (std::size_t i = 0; i < cues_.size() && i < buffers_.size(); ++i) {
+                const std::vector<std::int16_t>& pcm = cues_[i];
+                if (pcm.empty())
+                    continue; // a missing or damaged file: a silent cue
+                alGenBuffers(1, &buffers_[i]);
+                alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm.data(),
+                             static_cast<ALsizei>(pcm.size() * sizeof(std::int16_t)), kCueRate);
+            }
+        } else {
+            close();
+        }
+
+        const std::lock_guard lock(mutex_);
+        opening_ = false;
+        ready_ = opened;
+        if (opened && pending_)
+            start(*pending_);
+        pending_.reset();
+        if (!opened) {
+            failedAt_ = Clock::now();
+            if (!told_)
+                std::fputs("tezzle: no sound: no audio device can be opened\n", stderr);
+            told_ = true;
+        }
+    }
+
+    // Gives up the device and all that was made on it; nothing plays meanwhile.
+    void close() {
         if (context_ != nullptr) {
             alDeleteSources(1, &source_);
-            alDeleteBuffers(kCueCount, buffers_.data());
+            for (ALuint& buffer : buffers_)
+                if (buffer != 0)
+                    alDeleteBuffers(1, &buffer);
             alcMakeContextCurrent(nullptr);
             alcDestroyContext(context_);
         }
         if (device_ != nullptr)
             alcCloseDevice(device_);
+        device_ = nullptr;
+        context_ = nullptr;
+        source_ = 0;
+        buffers_.fill(0);
     }
 
-    void play(Cue cue) override {
-        const std::lock_guard lock(mutex_);
-        if (ready_)
-            start(cue);
-        else
-            pending_ = cue; // played as soon as the device is open
-    }
-
-private:
-    void open(const std::vector<std::string>& paths) {
-        std::array<std::vector<std::int16_t>, kCueCount> cues;
-        for (std::size_t i = 0; i < cues.size() && i < paths.size(); ++i)
-            cues[i] = readCueWav(paths[i]).value_or(std::vector<std::int16_t>());
-
-        ALCdevice* device = alcOpenDevice(nullptr);
-        // The cues' own rate spares the mixer a resampling.
-        const std::array<ALCint, 3> attributes{ALC_FREQUENCY, kCueRate, 0};
-        ALCcontext* context =
-            device != nullptr ? alcCreateContext(device, attributes.data()) : nullptr;
-        if (context == nullptr || alcMakeContextCurrent(context) == ALC_FALSE) {
-            std::fputs("tezzle: no sound: no audio device can be opened\n", stderr);
-            if (context != nullptr)
-                alcDestroyContext(context);
-            if (device != nullptr)
-                alcCloseDevice(device);
-            return; // never ready: every cue is silence
-        }
-        alGenSources(1, &source_);
-        alGenBuffers(kCueCount, buffers_.data());
-        for (std::size_t i = 0; i < cues.size(); ++i) {
-            const std::vector<std::int16_t>& pcm = cues[i];
-            if (pcm.empty()) {
-                alDeleteBuffers(1, &buffers_[i]);
-                buffers_[i] = 0; // a missing or damaged file: a silent cue
-                continue;
-            }
-            alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm.data(),
-                         static_cast<ALsizei>(pcm.size() * sizeof(std::int16_t)), kCueRate);
-        }
-
-        const std::lock_guard lock(mutex_);
-        device_ = device;
-        context_ = context;
-        ready_ = true;
-        if (pending_)
-            start(*pending_);
+    bool connected() const {
+        ALCint connected = ALC_TRUE;
+        alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
+        return connected == ALC_TRUE;
     }
 
     // A new cue cuts off the one playing, as the game has always sounded.
@@ -127,14 +163,22 @@ private:
         alSourcePlay(source_);
     }
 
-    std::thread opener_;
-    std::mutex mutex_;
-    bool ready_ = false;         // guarded by mutex_, as is pending_
-    std::optional<Cue> pending_; // the latest cue asked for while the device was opening
+    std::vector<std::string> paths_;
+    std::vector<std::vector<std::int16_t>> cues_; // the opener's alone
+
+    // The device and what is made on it: the opener's while it runs, else the window thread's.
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
     ALuint source_ = 0;
     std::array<ALuint, kCueCount> buffers_{};
+
+    std::mutex mutex_; // guards what follows
+    std::thread opener_;
+    bool opening_ = false;
+    bool ready_ = false;
+    std::optional<Cue> pending_; // the latest cue asked for while the device was opening
+    Clock::time_point failedAt_;
+    bool told_ = false; // that there is no sound: once a run
 };
 
 } // namespace
