@@ -6,6 +6,7 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <AL/efx.h>
 
 #include <QFile>
 
@@ -91,25 +92,31 @@ private:
     }
 
     void open() {
-        if (cues_.empty()) { // the files are read once
-            for (const std::string& path : paths_)
-                cues_.push_back(readCueWav(path).value_or(std::vector<std::int16_t>()));
-        }
         close();
         device_ = alcOpenDevice(nullptr);
-        // The cues' own rate spares the mixer a resampling.
-        const std::array<ALCint, 3> attributes{ALC_FREQUENCY, kCueRate, 0};
-        context_ = device_ != nullptr ? alcCreateContext(device_, attributes.data()) : nullptr;
+        // The cues' own rate spares the mixer a resampling; one cue at a time and no effects
+        // keep the library's memory down. Pairs of name and value, then 0.
+        const ALCint attributes[] = {ALC_FREQUENCY,
+                                     kCueRate,
+                                     ALC_MONO_SOURCES,
+                                     1,
+                                     ALC_STEREO_SOURCES,
+                                     0,
+                                     ALC_MAX_AUXILIARY_SENDS,
+                                     0,
+                                     0};
+        context_ = device_ != nullptr ? alcCreateContext(device_, attributes) : nullptr;
         const bool opened = context_ != nullptr && alcMakeContextCurrent(context_) == ALC_TRUE;
         if (opened) {
             alGenSources(1, &source_);
-            for (std::size_t i = 0; i < cues_.size() && i < buffers_.size(); ++i) {
-                const std::vector<std::int16_t>& pcm = cues_[i];
-                if (pcm.empty())
+            // OpenAL keeps its own copy: ours is read anew if the device has to be opened again.
+            for (std::size_t i = 0; i < paths_.size() && i < buffers_.size(); ++i) {
+                const std::optional<std::vector<std::int16_t>> pcm = readCueWav(paths_[i]);
+                if (!pcm || pcm->empty())
                     continue; // a missing or damaged file: a silent cue
                 alGenBuffers(1, &buffers_[i]);
-                alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm.data(),
-                             static_cast<ALsizei>(pcm.size() * sizeof(std::int16_t)), kCueRate);
+                alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm->data(),
+                             static_cast<ALsizei>(pcm->size() * sizeof(std::int16_t)), kCueRate);
             }
         } else {
             close();
@@ -164,7 +171,6 @@ private:
     }
 
     std::vector<std::string> paths_;
-    std::vector<std::vector<std::int16_t>> cues_; // the opener's alone
 
     // The device and what is made on it: the opener's while it runs, else the window thread's.
     ALCdevice* device_ = nullptr;
