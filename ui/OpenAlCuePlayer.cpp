@@ -14,6 +14,7 @@
 
 #include <array>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -48,51 +49,71 @@ void useOurSettings() {
     }
 }
 
+// Every OpenAL call is made on the player's own thread: opening a device can take a tenth of a
+// second, resuming one a round trip to the sound server, and the window's thread only hands over
+// the cue.
 class OpenAlCuePlayer final : public CuePlayer {
 public:
     explicit OpenAlCuePlayer(const QStringList& files) {
         for (const QString& file : files)
             paths_.push_back(QFile::encodeName(file).toStdString());
         useOurSettings();
-        const std::lock_guard lock(mutex_);
-        startOpening();
+        thread_ = std::thread([this] { run(); });
     }
 
     ~OpenAlCuePlayer() override {
-        if (opener_.joinable())
-            opener_.join();
-        close();
+        {
+            const std::lock_guard lock(mutex_);
+            quit_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
     }
 
     void play(Cue cue) override {
-        const std::lock_guard lock(mutex_);
-        if (ready_ && !connected())
-            ready_ = false; // the server went away or restarted: open the device again
-        if (ready_) {
-            start(cue);
-            return;
+        {
+            const std::lock_guard lock(mutex_);
+            wanted_ = cue; // one not yet started is cut off before it begins
         }
-        pending_ = cue; // played as soon as the device is open
-        // A device may come later (a sound server started, a headset plugged in); retried
-        // while cues are wanted, but not at every cue.
-        if (!opening_ && Clock::now() - failedAt_ >= std::chrono::seconds(5))
-            startOpening();
+        wake_.notify_one();
     }
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    // Opening a device can take a tenth of a second, more under load: never on the window's
-    // thread. With mutex_ held; the previous opener has finished.
-    void startOpening() {
-        if (opener_.joinable())
-            opener_.join();
-        opening_ = true;
-        opener_ = std::thread([this] { open(); });
+    void run() {
+        open();
+        std::unique_lock lock(mutex_);
+        while (!quit_) {
+            // Idle, the device is paused: a running mixer wakes hundreds of times a second.
+            if (!wanted_ && idleAt_ && Clock::now() >= *idleAt_) {
+                idleAt_.reset();
+                lock.unlock();
+                pause();
+                lock.lock();
+                continue;
+            }
+            if (!wanted_) {
+                const auto woken = [this] {
+                    return quit_ || wanted_.has_value();
+                };
+                if (idleAt_)
+                    wake_.wait_until(lock, *idleAt_, woken);
+                else
+                    wake_.wait(lock, woken);
+                continue;
+            }
+            const Cue cue = *wanted_;
+            wanted_.reset();
+            lock.unlock();
+            start(cue);
+            lock.lock();
+        }
+        lock.unlock();
+        close();
     }
 
     void open() {
-        close();
         device_ = alcOpenDevice(nullptr);
         // The cues' own rate spares the mixer a resampling; one cue at a time and no effects
         // keep the library's memory down. Pairs of name and value, then 0.
@@ -106,37 +127,36 @@ private:
                                      0,
                                      0};
         context_ = device_ != nullptr ? alcCreateContext(device_, attributes) : nullptr;
-        const bool opened = context_ != nullptr && alcMakeContextCurrent(context_) == ALC_TRUE;
-        if (opened) {
-            alGenSources(1, &source_);
-            // OpenAL keeps its own copy: ours is read anew if the device has to be opened again.
-            for (std::size_t i = 0; i < paths_.size() && i < buffers_.size(); ++i) {
-                const std::optional<std::vector<std::int16_t>> pcm = readCueWav(paths_[i]);
-                if (!pcm || pcm->empty())
-                    continue; // a missing or damaged file: a silent cue
-                alGenBuffers(1, &buffers_[i]);
-                alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm->data(),
-                             static_cast<ALsizei>(pcm->size() * sizeof(std::int16_t)), kCueRate);
-            }
-        } else {
+        if (context_ == nullptr || alcMakeContextCurrent(context_) == ALC_FALSE) {
             close();
-        }
-
-        const std::lock_guard lock(mutex_);
-        opening_ = false;
-        ready_ = opened;
-        if (opened && pending_)
-            start(*pending_);
-        pending_.reset();
-        if (!opened) {
-            failedAt_ = Clock::now();
+            openedAt_ = Clock::now();
             if (!told_)
                 std::fputs("tezzle: no sound: no audio device can be opened\n", stderr);
             told_ = true;
+            return;
         }
+        if (alcIsExtensionPresent(device_, "ALC_SOFT_pause_device") == ALC_TRUE) {
+            pause_ = reinterpret_cast<LPALCDEVICEPAUSESOFT>(
+                alcGetProcAddress(device_, "alcDevicePauseSOFT"));
+            resume_ = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+                alcGetProcAddress(device_, "alcDeviceResumeSOFT"));
+        }
+        alGenSources(1, &source_);
+        // OpenAL keeps its own copy: ours is read anew if the device has to be opened again.
+        for (std::size_t i = 0; i < paths_.size() && i < buffers_.size(); ++i) {
+            const std::optional<std::vector<std::int16_t>> pcm = readCueWav(paths_[i]);
+            if (!pcm || pcm->empty())
+                continue; // a missing or damaged file: a silent cue
+            alGenBuffers(1, &buffers_[i]);
+            alBufferData(buffers_[i], AL_FORMAT_MONO16, pcm->data(),
+                         static_cast<ALsizei>(pcm->size() * sizeof(std::int16_t)), kCueRate);
+            lengths_[i] = std::chrono::milliseconds(pcm->size() * 1000 / kCueRate);
+        }
+        // Paused until the first cue, as after every cue.
+        pause();
     }
 
-    // Gives up the device and all that was made on it; nothing plays meanwhile.
+    // Gives up the device and all that was made on it.
     void close() {
         if (context_ != nullptr) {
             alDeleteSources(1, &source_);
@@ -152,39 +172,72 @@ private:
         context_ = nullptr;
         source_ = 0;
         buffers_.fill(0);
-    }
-
-    bool connected() const {
-        ALCint connected = ALC_TRUE;
-        alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
-        return connected == ALC_TRUE;
+        paused_ = false;
     }
 
     // A new cue cuts off the one playing, as the game has always sounded.
     void start(Cue cue) {
-        alSourceStop(source_);
+        if (device_ != nullptr) {
+            ALCint connected = ALC_TRUE;
+            alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
+            if (connected != ALC_TRUE)
+                close(); // the server went away or restarted: open the device again
+        }
+        // A device may come later (a sound server started, a headset plugged in): tried again
+        // while cues are wanted, but not at every cue.
+        if (device_ == nullptr && Clock::now() - openedAt_ >= std::chrono::seconds(5))
+            open();
         const auto index = static_cast<std::size_t>(cue);
-        if (index >= buffers_.size() || buffers_[index] == 0)
+        if (device_ == nullptr || index >= buffers_.size())
             return;
-        alSourcei(source_, AL_BUFFER, static_cast<ALint>(buffers_[index]));
-        alSourcePlay(source_);
+        if (paused_ && resume_ != nullptr)
+            resume_(device_);
+        paused_ = false;
+        alSourceStop(source_);
+        if (buffers_[index] != 0) {
+            alSourcei(source_, AL_BUFFER, static_cast<ALint>(buffers_[index]));
+            alSourcePlay(source_);
+        }
+        // Paused a while after the cue ends, so that a game's cues in quick succession do not
+        // each wait for the device to resume.
+        const std::lock_guard lock(mutex_);
+        idleAt_ = Clock::now() + lengths_[index] + std::chrono::seconds(2);
+    }
+
+    void pause() {
+        if (device_ == nullptr || pause_ == nullptr || paused_)
+            return;
+        ALint state = AL_STOPPED;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
+        if (state == AL_PLAYING) { // slower than its length: look again later
+            const std::lock_guard lock(mutex_);
+            idleAt_ = Clock::now() + std::chrono::milliseconds(500);
+            return;
+        }
+        pause_(device_);
+        paused_ = true;
     }
 
     std::vector<std::string> paths_;
+    std::thread thread_;
 
-    // The device and what is made on it: the opener's while it runs, else the window thread's.
+    // The player thread's own.
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
     ALuint source_ = 0;
     std::array<ALuint, kCueCount> buffers_{};
+    std::array<Clock::duration, kCueCount> lengths_{};
+    LPALCDEVICEPAUSESOFT pause_ = nullptr;
+    LPALCDEVICERESUMESOFT resume_ = nullptr;
+    bool paused_ = false;
+    Clock::time_point openedAt_; // of the last failed attempt
+    bool told_ = false;          // that there is no sound: once a run
 
-    std::mutex mutex_; // guards what follows
-    std::thread opener_;
-    bool opening_ = false;
-    bool ready_ = false;
-    std::optional<Cue> pending_; // the latest cue asked for while the device was opening
-    Clock::time_point failedAt_;
-    bool told_ = false; // that there is no sound: once a run
+    std::mutex mutex_; // guards what follows, shared with the window's thread
+    std::condition_variable wake_;
+    std::optional<Cue> wanted_;
+    std::optional<Clock::time_point> idleAt_; // when to pause the device
+    bool quit_ = false;
 };
 
 } // namespace
