@@ -198,10 +198,11 @@ private:
             alSourcei(source_, AL_BUFFER, static_cast<ALint>(buffers_[index]));
             alSourcePlay(source_);
         }
-        // Paused a while after the cue ends, so that a game's cues in quick succession do not
-        // each wait for the device to resume.
+        // Paused only half a minute after the cue ends: a resumed stream can take a few hundred
+        // milliseconds to sound on a busy machine (the server has let its latency grow), so the
+        // cues of a game being played find the device running.
         const std::lock_guard lock(mutex_);
-        idleAt_ = Clock::now() + lengths_[index] + std::chrono::seconds(2);
+        idleAt_ = Clock::now() + lengths_[index] + std::chrono::seconds(30);
     }
 
     void pause() {
