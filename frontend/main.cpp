@@ -111,7 +111,11 @@ int main(int argc, char** argv) {
         program.quickStart(*options.quickStart);
     else
         program.start();
-    // The cues load once the first window is up, so sound costs nothing at start-up.
-    frontend::FirstPaint::then(app, [&cues] { cues.preload(); });
+    // The cues load once the first window is up, so sound costs nothing at start-up; with the
+    // sound off they wait for the first cue wanted, which comes only once it is switched on.
+    frontend::FirstPaint::then(app, [&cues, &settings] {
+        if (settings.soundOn == 1)
+            cues.preload();
+    });
     return app.exec();
 }

@@ -1,8 +1,9 @@
 // Cues through a real sound server: a private PulseAudio whose only sink writes what it plays,
 // in real time, into a pipe that the test records. A cue is heard; a second cue cuts the first
-// off.
+// off; with no server the game is silent and says so once. And the cue files the player reads.
 
 #include "ui/CuePlayer.h"
+#include "ui/CueWav.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -85,6 +88,7 @@ private slots:
                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+        qputenv("ALSOFT_DRIVERS", "pulse"); // never the machine's own sound card
     }
 
     void cleanupTestCase() {
@@ -117,6 +121,80 @@ private slots:
         const std::size_t after = *clickAt + kRate / 10;
         QVERIFY(rms(gong, after - *gongAt, kRate / 3) > 1000);
         QVERIFY(rms(heard, after, kRate / 3) < 50);
+    }
+
+    void noServerIsSilenceSaidOnce() {
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", ("unix:" + runtime_.filePath("nowhere")).toLocal8Bit());
+        QFile said(runtime_.filePath("stderr"));
+        QVERIFY(said.open(QIODevice::ReadWrite));
+        std::fflush(stderr);
+        const int standardError = dup(STDERR_FILENO);
+        dup2(said.handle(), STDERR_FILENO);
+        {
+            tezzle::ui::SoundCuePlayer cues(TEZZLE_BIN_DIR "/data");
+            cues.preload();
+            for (const tezzle::Cue cue :
+                 {tezzle::Cue::Gong, tezzle::Cue::Click1, tezzle::Cue::Gong})
+                cues.play(cue);
+        } // once the device has been given up
+        std::fflush(stderr);
+        dup2(standardError, STDERR_FILENO);
+        close(standardError);
+        qputenv("PULSE_SERVER", server);
+        said.close();
+        QVERIFY(said.open(QIODevice::ReadOnly));
+        const QByteArray text = said.readAll();
+        QVERIFY2(text.count("tezzle: no sound") == 1, text.constData());
+    }
+
+    // Only our own format is read; anything else is refused, never misread as noise.
+    void cueFilesAreReadStrictly_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("samples"); // -1: refused
+        auto wav = [](quint16 format, quint16 channels, quint32 rate, quint16 bits, QByteArray data,
+                      QByteArray extra = {}) {
+            QByteArray f = "RIFF....WAVE" + extra + "fmt " + QByteArray(20, 0) + "data" +
+                           QByteArray(4, 0) + data;
+            auto put = [&f](int at, quint32 v, int bytes) {
+                for (int i = 0; i < bytes; ++i)
+                    f[at + i] = char(v >> (8 * i));
+            };
+            const int fmt = 12 + int(extra.size());
+            put(4, quint32(f.size() - 8), 4);
+            put(fmt + 4, 16, 4);
+            put(fmt + 8, format, 2);
+            put(fmt + 10, channels, 2);
+            put(fmt + 12, rate, 4);
+            put(fmt + 16, rate * channels * bits / 8, 4);
+            put(fmt + 20, channels * bits / 8, 2);
+            put(fmt + 22, bits, 2);
+            put(fmt + 28, quint32(data.size()), 4);
+            return f;
+        };
+        const QByteArray pcm(200, 1);
+        QTest::newRow("ours") << wav(1, 1, 44100, 16, pcm) << 100;
+        QTest::newRow("after another chunk")
+            << wav(1, 1, 44100, 16, pcm, QByteArray("LIST\1\0\0\0x\0", 10)) << 100;
+        QTest::newRow("stereo") << wav(1, 2, 44100, 16, pcm) << -1;
+        QTest::newRow("48 kHz") << wav(1, 1, 48000, 16, pcm) << -1;
+        QTest::newRow("8-bit") << wav(1, 1, 44100, 8, pcm) << -1;
+        QTest::newRow("floating point") << wav(3, 1, 44100, 16, pcm) << -1;
+        QTest::newRow("cut short") << wav(1, 1, 44100, 16, pcm).chopped(1) << -1;
+        QTest::newRow("no header") << pcm << -1;
+        QTest::newRow("empty") << QByteArray() << -1;
+    }
+
+    void cueFilesAreReadStrictly() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, samples);
+        QFile out(runtime_.filePath("cue.wav"));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        const auto read = tezzle::ui::readCueWav(out.fileName().toStdString());
+        QCOMPARE(read ? int(read->size()) : -1, samples);
+        if (read)
+            QVERIFY(std::all_of(read->begin(), read->end(), [](auto s) { return s == 0x0101; }));
     }
 
 private:

@@ -9,13 +9,12 @@
 
 namespace tezzle::ui {
 
-SoundCuePlayer::SoundCuePlayer(QString dataFolder, QObject* parent)
-    : QObject(parent)
-    , folder_(std::move(dataFolder)) {}
+SoundCuePlayer::SoundCuePlayer(QString dataFolder)
+    : folder_(std::move(dataFolder)) {}
 
 SoundCuePlayer::~SoundCuePlayer() = default;
 
-ModuleCuePlayer* SoundCuePlayer::player() {
+CuePlayer* SoundCuePlayer::player() {
     if (tried_)
         return player_.get();
     tried_ = true;
@@ -39,12 +38,11 @@ ModuleCuePlayer* SoundCuePlayer::player() {
 }
 
 void SoundCuePlayer::preload() {
-    if (ModuleCuePlayer* p = player())
-        p->preload();
+    player();
 }
 
 void SoundCuePlayer::play(Cue cue) {
-    if (ModuleCuePlayer* p = player())
+    if (CuePlayer* p = player())
         p->play(cue);
 }
 
