@@ -128,15 +128,65 @@ bool HighScoreWindow::confirm() {
         return true;
     stored_ = true;
     Settings& s = services_.settings;
-    const WriteResult written =
+    const HighScoreStore store =
         storeHighScoreName(services_.highScorePath.toStdString(), s.highNames, s.highScores,
                            static_cast<std::int16_t>(highPosition_), name_->text().toStdString());
+    highPosition_ = store.highPosition;
     name_->hide();
     showRows();
-    if (written.ok)
+    const QString copy = QString::fromStdString(store.damagedCopy);
+    if (!copy.isEmpty())
+        emit damagedFileKept(copy);
+    QString message;
+    switch (store.status) {
+    case StoreStatus::Stored:
+    case StoreStatus::NotWritten:
+        if (!store.written.ok)
+            message = tr("Not saved: %1").arg(QString::fromStdString(store.written.error));
+        break;
+    case StoreStatus::NoLongerHigh:
+        message = tr("Not stored: higher scores were stored meanwhile.");
+        break;
+    case StoreStatus::NoCopy:
+        message = tr("Not stored: %1 No copy of it could be kept.").arg(describe(store.found));
+        break;
+    case StoreStatus::NothingToName:
         return true;
-    message_->setText(tr("Not saved: %1").arg(QString::fromStdString(written.error)));
+    }
+    if (!copy.isEmpty())
+        message = damagedCopyKept(copy);
+    if (message.isEmpty())
+        return true;
+    showMessage(message);
     return false;
+}
+
+void HighScoreWindow::showMessage(const QString& message) {
+    message_->setText(message);
+}
+
+QString HighScoreWindow::describe(const HighScoreRead& read) {
+    static const std::array kFound{tr("a file"),   tr("a folder"), tr("a named pipe"),
+                                   tr("a device"), tr("a socket"), tr("not a file")};
+    switch (read.status) {
+    case HighScoreFileStatus::Complete:
+    case HighScoreFileStatus::Missing:
+        break;
+    case HighScoreFileStatus::Unreadable:
+        return tr("The high score file cannot be read.");
+    case HighScoreFileStatus::NotAFile:
+        return tr("In place of the high score file is %1.")
+            .arg(kFound[static_cast<std::size_t>(read.found)]);
+    case HighScoreFileStatus::TooLarge:
+        return tr("The high score file is far too large to be one.");
+    case HighScoreFileStatus::Damaged:
+        return tr("The high score file is damaged from row %1 on.").arg(read.rowsRead + 1);
+    }
+    return {};
+}
+
+QString HighScoreWindow::damagedCopyKept(const QString& path) {
+    return tr("The high score file was damaged; a copy is at %1").arg(path);
 }
 
 void HighScoreWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/HighScores.h"
 #include "ui/Services.h"
 
 #include <QWidget>
@@ -26,8 +27,17 @@ public:
     ~HighScoreWindow() override;
 
     // Stores the typed name in the new row and writes the file, once. False with the reason
-    // shown in the window when the file could not be written.
+    // shown in the window when the row was not stored, or the file was found damaged.
     bool confirm();
+    void showMessage(const QString& message);
+
+    // What is wrong with the file as read, or nothing.
+    static QString describe(const HighScoreRead& read);
+    static QString damagedCopyKept(const QString& path);
+
+signals:
+    // A store found the file damaged and kept it whole at this path before replacing it.
+    void damagedFileKept(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
