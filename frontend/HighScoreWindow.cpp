@@ -166,8 +166,9 @@ void HighScoreWindow::showMessage(const QString& message) {
 }
 
 QString HighScoreWindow::describe(const HighScoreRead& read) {
-    static const std::array kFound{tr("a file"),   tr("a folder"), tr("a named pipe"),
-                                   tr("a device"), tr("a socket"), tr("not a file")};
+    static constexpr std::array kFound{
+        QT_TR_NOOP("a file"),   QT_TR_NOOP("a folder"), QT_TR_NOOP("a named pipe"),
+        QT_TR_NOOP("a device"), QT_TR_NOOP("a socket"), QT_TR_NOOP("something that is not a file")};
     switch (read.status) {
     case HighScoreFileStatus::Complete:
     case HighScoreFileStatus::Missing:
@@ -176,7 +177,7 @@ QString HighScoreWindow::describe(const HighScoreRead& read) {
         return tr("The high score file cannot be read.");
     case HighScoreFileStatus::NotAFile:
         return tr("In place of the high score file is %1.")
-            .arg(kFound[static_cast<std::size_t>(read.found)]);
+            .arg(tr(kFound[static_cast<std::size_t>(read.found)]));
     case HighScoreFileStatus::TooLarge:
         return tr("The high score file is far too large to be one.");
     case HighScoreFileStatus::Damaged:

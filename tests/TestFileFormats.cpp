@@ -525,6 +525,7 @@ private slots:
         broken("two commas in a row", ",,5", AdjacencyStatus::NotANumber);
         broken("a comma ending a line", ", \n5", AdjacencyStatus::NotANumber);
         broken("no hexagon 101", "\n101", AdjacencyStatus::NotOnBoard);
+        QTest::newRow("a named pipe") << QByteArray("|") << AdjacencyStatus::Missing << 0;
     }
 
     void anAdjacencyFile() {
