@@ -139,10 +139,11 @@ bool HighScoreWindow::confirm() {
         emit damagedFileKept(copy);
     QString message;
     switch (store.status) {
-    case StoreStatus::Stored:
+    case StoreStatus::Stored: // yet perhaps not safe from a power cut, which it says
+        message = QString::fromStdString(store.written.error);
+        break;
     case StoreStatus::NotWritten:
-        if (!store.written.ok)
-            message = tr("Not saved: %1").arg(QString::fromStdString(store.written.error));
+        message = tr("Not saved: %1").arg(QString::fromStdString(store.written.error));
         break;
     case StoreStatus::NoLongerHigh:
         message = tr("Not stored: higher scores were stored meanwhile.");
