@@ -1,8 +1,8 @@
 #include "AdjacencyFile.h"
 
+#include "SmallFile.h"
+
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace tezzle {
@@ -25,10 +25,11 @@ bool endsNumber(char c) {
 } // namespace
 
 AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // The table is a few kilobytes; what is not a file, or is far larger, is not one.
+    const SmallFile file = readSmallFile(path, 1024 * 1024);
+    if (file.status != SmallFile::Status::Read)
         return {AdjacencyStatus::Missing, 0};
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string& text = file.text;
 
     AdjacencyReadResult result{AdjacencyStatus::Short, 0};
     std::size_t pos = 0;

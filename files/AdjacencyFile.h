@@ -8,7 +8,7 @@ namespace tezzle {
 
 enum class AdjacencyStatus {
     Complete,   // all 600 numbers read
-    Missing,    // the file cannot be opened
+    Missing,    // the file cannot be opened, is not a file or is far too large
     Short,      // the file ends before the 600th number
     NotANumber, // a field is not a whole number, or is empty
     OutOfRange, // a number does not fit in 16 bits

@@ -1,9 +1,14 @@
 #include "HighScores.h"
 
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <fcntl.h>
+#include <filesystem>
 #include <limits>
 #include <optional>
+#include <sys/file.h>
+#include <unistd.h>
+#include <utility>
 
 namespace tezzle {
 namespace {
@@ -34,20 +39,62 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-// Every control character becomes a blank: C0 (tab and NUL among them), DEL, and C1 as UTF-8
-// writes it (C2 80 to C2 9F), so no name can break a line, hide or upset a label.
-std::string blankedControls(const std::string& s) {
+// The Unicode format characters (general category Cf): invisible, yet they turn text right to
+// left, join or hide what follows.
+constexpr std::pair<char32_t, char32_t> kFormatCharacters[] = {
+    {0xAD, 0xAD},       {0x600, 0x605},     {0x61C, 0x61C},     {0x6DD, 0x6DD},
+    {0x70F, 0x70F},     {0x890, 0x891},     {0x8E2, 0x8E2},     {0x180E, 0x180E},
+    {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+    {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+};
+
+bool isBlanked(char32_t c) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) // C0 (tab and NUL among them), DEL and C1
+        return true;
+    for (const auto& [first, last] : kFormatCharacters)
+        if (c >= first && c <= last)
+            return true;
+    return false;
+}
+
+// The character whose UTF-8 sequence starts at s[pos], and the sequence's length; a stray or
+// overlong byte is a character of its own, which no label shows as anything but a mark.
+char32_t decode(const std::string& s, std::size_t pos, std::size_t& length) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    length = sequenceLength(lead);
+    if (length == 1 || pos + length > s.size()) {
+        length = 1;
+        return lead < 0x80 ? lead : 0xFFFD;
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(s[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            length = 1;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[length]) {
+        length = 1;
+        return 0xFFFD;
+    }
+    return c;
+}
+
+// Every control and format character becomes a blank, so no name can break a line, hide,
+// upset a label or show its letters in another order.
+std::string blanked(const std::string& s) {
     std::string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const auto u = static_cast<unsigned char>(s[i]);
-        if (u == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0x80 &&
-            static_cast<unsigned char>(s[i + 1]) <= 0x9F) {
+    for (std::size_t pos = 0, length = 1; pos < s.size(); pos += length) {
+        if (isBlanked(decode(s, pos, length)))
             out += ' ';
-            ++i;
-        } else {
-            out += (u < 0x20 || u == 0x7F) ? ' ' : s[i];
-        }
+        else
+            out.append(s, pos, length);
     }
     return out;
 }
@@ -130,6 +177,41 @@ std::optional<std::int16_t> scoreOf(const std::string& field) {
     return static_cast<std::int16_t>(v);
 }
 
+// An advisory lock held for the life of the object, on a file of its own beside the table: the
+// table itself is replaced by a rename, so a lock on it would be lost with it. Without the lock
+// (a folder that cannot be written) the store goes on as before there was one.
+class TableLock {
+public:
+    explicit TableLock(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666)) {
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~TableLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+
+private:
+    int fd_;
+};
+
+// Keeps the file at path under the first free name of path.damaged, path.damaged.1 and on, as a
+// second name of the same file: nothing is copied, an earlier copy is never written over, and
+// the file stays whole when the table is renamed over its first name. Empty when it fails.
+std::string keepDamagedCopy(const std::string& path) {
+    for (int n = 0; n < 1000; ++n) {
+        const std::string copy = path + ".damaged" + (n > 0 ? "." + std::to_string(n) : "");
+        if (::link(path.c_str(), copy.c_str()) == 0)
+            return copy;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
 } // namespace
 
 std::int16_t checkhighscore(HighNames& names, HighScores& scores, bool againstComputer,
@@ -155,34 +237,36 @@ std::int16_t checkhighscore(HighNames& names, HighScores& scores, bool againstCo
 }
 
 HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScores& scores) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {false, 0, "There is no high score file yet."};
+    using enum HighScoreFileStatus;
     // Ten rows of names and scores fit easily; a file that does not end within this is not a
     // high score file, and reading only its start could take a cut number for a whole one.
-    constexpr std::streamsize kLimit = 64 * 1024;
-    std::string text(kLimit, '\0');
-    in.read(text.data(), kLimit);
-    if (in.gcount() == kLimit && in.peek() != std::char_traits<char>::eof())
-        return {false, 0, "The high score file is far too large to be one; it was not read."};
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    SmallFile file = readSmallFile(path, 64 * 1024);
+    switch (file.status) {
+    case SmallFile::Status::Read:
+        break;
+    case SmallFile::Status::Missing:
+        return {Missing};
+    case SmallFile::Status::Unreadable:
+        return {Unreadable};
+    case SmallFile::Status::NotAFile:
+        return {NotAFile, 0, file.found};
+    case SmallFile::Status::TooLarge:
+        return {TooLarge};
+    }
 
-    FieldReader fields(std::move(text));
-    HighScoreRead result;
+    FieldReader fields(std::move(file.text));
+    HighScoreRead result{Damaged};
     for (int row = 0; row < kHighScoreRows; ++row) {
         const auto name = fields.next();
         const auto scoreField = name ? fields.next() : std::nullopt;
         const auto score = scoreField ? scoreOf(*scoreField) : std::nullopt;
-        if (!name || !score) {
-            result.error = "The high score file is damaged from row " + std::to_string(row + 1) +
-                           " on; those rows keep their earlier values.";
+        if (!name || !score)
             return result;
-        }
-        names[row] = firstCharacters(blankedControls(*name), kMaxNameReadLength);
+        names[row] = firstCharacters(blanked(*name), kMaxNameReadLength);
         scores[row] = *score;
         result.rowsRead = row + 1;
     }
-    result.complete = true;
+    result.status = Complete;
     return result;
 }
 
@@ -190,7 +274,7 @@ std::string formatHighScores(const HighNames& names, const HighScores& scores) {
     std::string text;
     for (int row = 0; row < kHighScoreRows; ++row) {
         text += '"';
-        for (char c : blankedControls(names[row])) {
+        for (char c : blanked(names[row])) {
             if (c == '"')
                 text += '"';
             text += c;
@@ -209,15 +293,57 @@ WriteResult writeHighScores(const std::string& path, const HighNames& names,
 
 std::string cleanHighScoreName(const std::string& typed) {
     // Cut first, so the name never ends in a blank the cut left behind.
-    return trimmed(firstCharacters(blankedControls(typed), kMaxNameLength));
+    return trimmed(firstCharacters(blanked(typed), kMaxNameLength));
 }
 
-WriteResult storeHighScoreName(const std::string& path, HighNames& names, const HighScores& scores,
-                               std::int16_t highPosition, const std::string& typed) {
+HighScoreStore storeHighScoreName(const std::string& path, HighNames& names, HighScores& scores,
+                                  std::int16_t highPosition, const std::string& typed) {
+    PosixFileSteps steps;
+    return storeHighScoreName(path, names, scores, highPosition, typed, steps);
+}
+
+HighScoreStore storeHighScoreName(const std::string& path, HighNames& names, HighScores& scores,
+                                  std::int16_t highPosition, const std::string& typed,
+                                  FileSteps& steps) {
+    HighScoreStore store;
     if (highPosition < 1 || highPosition > kHighScoreRows)
-        return {false, "No new high score to name."};
-    names[highPosition - 1] = cleanHighScoreName(typed);
-    return writeHighScores(path, names, scores);
+        return store;
+    const int row = highPosition - 1;
+    const bool againstComputer = row >= kHighScoreTableRows;
+    const std::int16_t score = scores[row];
+
+    std::error_code ignored; // a folder that cannot be made fails the write, which says so
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    const TableLock lock(path + ".lock");
+
+    // The tables as they were before the row was entered; the row that dropped out for it is
+    // not known, and stands as the lowest score, which the row drops out again.
+    HighNames nowNames = names;
+    HighScores nowScores = scores;
+    const int last = firstHighScoreRow(againstComputer) + kHighScoreTableRows - 1;
+    for (int r = row; r < last; ++r) {
+        nowNames[r] = nowNames[r + 1];
+        nowScores[r] = nowScores[r + 1];
+    }
+    nowNames[last].clear();
+    nowScores[last] = std::numeric_limits<std::int16_t>::min();
+
+    store.found = readHighScores(path, nowNames, nowScores);
+    store.highPosition = checkhighscore(nowNames, nowScores, againstComputer, score);
+    names = nowNames;
+    scores = nowScores;
+    if (store.highPosition == 0) {
+        store.status = StoreStatus::NoLongerHigh;
+        return store;
+    }
+    names[store.highPosition - 1] = cleanHighScoreName(typed);
+    if (store.found.damaged() && (store.damagedCopy = keepDamagedCopy(path)).empty()) {
+        store.status = StoreStatus::NoCopy;
+        return store;
+    }
+    store.written = writeFileSafely(path, formatHighScores(names, scores), steps);
+    store.status = store.written.replaced ? StoreStatus::Stored : StoreStatus::NotWritten;
+    return store;
 }
 
 } // namespace tezzle

@@ -1,8 +1,12 @@
 #include "SafeWrite.h"
 
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tezzle {
@@ -15,11 +19,41 @@ std::error_code lastError() {
     return {errno, std::system_category()};
 }
 
+std::string randomSuffix() {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::string suffix;
+    for (int i = 0; i < kTemporarySuffixLength; ++i)
+        suffix += kLetters[device() % kLetters.size()];
+    return suffix;
+}
+
+// Removes the temporary files a save to `name` in `folder` left behind more than a day ago; a
+// younger one may belong to a save still under way in another copy of the game. Only files and
+// links of the temporary names go, never a folder, and a link goes itself, not what it names.
+void removeStaleTemporaries(const std::string& folder, const std::string& name, FileSteps& steps) {
+    DIR* list = ::opendir(folder.c_str());
+    if (!list)
+        return;
+    const std::string prefix = name + std::string(kTemporaryInfix);
+    const std::time_t dayAgo = std::time(nullptr) - 24 * 60 * 60;
+    while (const dirent* entry = ::readdir(list)) {
+        const std::string_view found = entry->d_name;
+        struct stat info {};
+        if (found.size() == prefix.size() + kTemporarySuffixLength && found.starts_with(prefix) &&
+            ::fstatat(::dirfd(list), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode)) && info.st_mtime < dayAgo)
+            steps.remove(folder + "/" + entry->d_name);
+    }
+    ::closedir(list);
+}
+
 } // namespace
 
-std::error_code PosixFileSteps::open(const std::string& path, int& fd) {
+std::error_code PosixFileSteps::create(const std::string& path, int& fd) {
     do
-        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     while (fd < 0 && errno == EINTR);
     return fd < 0 ? lastError() : std::error_code{};
 }
@@ -77,17 +111,26 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
                                ec.message() + "."};
     }
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    const std::string temporary = path + ".tmp";
-    auto failed = [&](const char* step, std::error_code why) {
+    removeStaleTemporaries(folder, target.filename().string(), steps);
+    std::string temporary;
+    auto failed = [&](const std::string& step, std::error_code why) {
         return WriteResult{false, "Cannot save " + path + ": " + why.message() + " (while " + step +
                                       "). The previous file is unchanged."};
     };
 
+    steps.pause(SaveStep::Create);
     int fd = -1;
-    if ((ec = steps.open(temporary, fd)))
-        return failed("creating a temporary file", ec);
+    // Another name is tried while one is taken, by another save or by anything planted there.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + std::string(kTemporaryInfix) + randomSuffix();
+        if ((ec = steps.create(temporary, fd)) != std::errc::file_exists)
+            break;
+    }
+    if (ec)
+        return failed("creating a temporary file in " + folder, ec);
     std::string_view rest = text;
     while (!rest.empty()) {
+        steps.pause(SaveStep::Write);
         std::size_t written = 0;
         ec = steps.write(fd, rest, written);
         if (!ec && (written == 0 || written > rest.size()))
@@ -95,30 +138,36 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
         if (ec) {
             steps.close(fd);
             steps.remove(temporary);
-            return failed("writing", ec);
+            return failed("writing " + temporary, ec);
         }
         rest.remove_prefix(written);
     }
+    steps.pause(SaveStep::Sync);
     if ((ec = steps.sync(fd))) {
         steps.close(fd);
         steps.remove(temporary);
-        return failed("putting it on the disk", ec);
+        return failed("putting " + temporary + " on the disk", ec);
     }
     // Some file systems report a failed write only here.
+    steps.pause(SaveStep::Close);
     if ((ec = steps.close(fd))) {
         steps.remove(temporary);
-        return failed("closing it", ec);
+        return failed("closing " + temporary, ec);
     }
+    steps.pause(SaveStep::Rename);
     if ((ec = steps.rename(temporary, path))) {
         steps.remove(temporary);
-        return failed("replacing the previous file", ec);
+        return failed("renaming " + temporary + " to it", ec);
     }
     // The new file is in place and whole; only whether the rename would outlast a power cut is
     // in doubt, so say so rather than claim a sound save.
+    steps.pause(SaveStep::SyncFolder);
     if ((ec = steps.syncFolder(folder)))
-        return {false, path + " was saved, but it may be lost if the computer stops now: " +
-                           ec.message() + "."};
-    return {true, {}};
+        return {false,
+                path + " was saved, but it may be lost if the computer stops now: " + ec.message() +
+                    ".",
+                true};
+    return {true, {}, true};
 }
 
 } // namespace tezzle

@@ -11,15 +11,21 @@ namespace tezzle {
 struct WriteResult {
     bool ok = false;
     std::string error;
+    // The new text is in place: on success, and also when only the flush of the folder failed.
+    bool replaced = false;
 };
 
+// The steps of a safe write, in the order it takes them.
+enum class SaveStep { Create, Write, Sync, Close, Rename, SyncFolder };
+
 // The low-level steps of a safe write, one call each, so that a test can make any one of them
-// fail. Each returns the system's error, or none on success.
+// fail, or run another save in between. Each returns the system's error, or none on success.
 class FileSteps {
 public:
     virtual ~FileSteps() = default;
-    // Creates or empties the file for writing.
-    virtual std::error_code open(const std::string& path, int& fd) = 0;
+    // Creates a new file for writing, and only when nothing at all is at that name, not even a
+    // link (then EEXIST), so a file someone else put there is never written into.
+    virtual std::error_code create(const std::string& path, int& fd) = 0;
     // Writes some of the bytes (at least one on success) and says how many.
     virtual std::error_code write(int fd, std::string_view bytes, std::size_t& written) = 0;
     // Returns once the file's contents are on the disk.
@@ -30,12 +36,14 @@ public:
     // Returns once the folder's list of names (a rename in it) is on the disk.
     virtual std::error_code syncFolder(const std::string& folder) = 0;
     virtual void remove(const std::string& path) = 0;
+    // Called before each step is taken.
+    virtual void pause(SaveStep) {}
 };
 
 // The steps as the operating system performs them.
 class PosixFileSteps : public FileSteps {
 public:
-    std::error_code open(const std::string& path, int& fd) override;
+    std::error_code create(const std::string& path, int& fd) override;
     std::error_code write(int fd, std::string_view bytes, std::size_t& written) override;
     std::error_code sync(int fd) override;
     std::error_code close(int fd) override;
@@ -44,10 +52,16 @@ public:
     void remove(const std::string& path) override;
 };
 
-// Replaces the file at path with text as a whole: the text goes to a temporary file in the same
-// folder, which is flushed to the disk and then renamed over the old file, and the rename is
-// flushed too. A write that fails before the rename removes the temporary file and leaves the
-// previous file as it was; once the rename is done the file holds the new text in full. Creates
+// The temporary files of a save to path are named path + this + six random letters or digits.
+inline constexpr std::string_view kTemporaryInfix = ".tmp-";
+inline constexpr int kTemporarySuffixLength = 6;
+
+// Replaces the file at path with text as a whole: the text goes to a temporary file of a name of
+// its own in the same folder, which is flushed to the disk and then renamed over the old file,
+// and the rename is flushed too. Two saves at once never share a temporary file, so the later
+// rename wins whole. A write that fails before the rename removes its temporary file and leaves
+// the previous file as it was; once the rename is done the file holds the new text in full.
+// Temporary files of earlier saves older than a day (a crash, a power cut) are removed. Creates
 // the folder when it does not exist yet.
 WriteResult writeFileSafely(const std::string& path, std::string_view text);
 WriteResult writeFileSafely(const std::string& path, std::string_view text, FileSteps& steps);

@@ -1,7 +1,6 @@
 #include "SavedGameFile.h"
 
 #include <charconv>
-#include <fstream>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -144,17 +143,18 @@ SavedGameRead parseSavedGame(std::string_view text) {
 }
 
 SavedGameRead readSavedGame(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {SavedGameStatus::Missing, 0, std::nullopt};
     // A saved game is about a kilobyte; anything far larger is not one.
-    std::string text;
-    text.resize(64 * 1024);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.gcount() == 64 * 1024 && in.peek() != std::char_traits<char>::eof())
+    const SmallFile file = readSmallFile(path, 64 * 1024);
+    switch (file.status) {
+    case SmallFile::Status::Read:
+        return parseSavedGame(file.text);
+    case SmallFile::Status::NotAFile:
+        return {SavedGameStatus::NotAFile, 0, std::nullopt, file.found};
+    case SmallFile::Status::TooLarge:
         return {SavedGameStatus::WrongLineCount, 0, std::nullopt};
-    return parseSavedGame(text);
+    default:
+        return {SavedGameStatus::Missing, 0, std::nullopt};
+    }
 }
 
 WriteResult writeSavedGame(const std::string& path, const SavedGame& game) {
@@ -175,6 +175,8 @@ std::string describe(const SavedGameRead& read) {
         return "The saved game was read.";
     case SavedGameStatus::Missing:
         return "There is no saved game.";
+    case SavedGameStatus::NotAFile:
+        return "The saved game is damaged: in its place is " + describe(read.found) + ".";
     case SavedGameStatus::WrongLineCount:
         return "The saved game is damaged: it does not have 214 lines.";
     case SavedGameStatus::NotAField:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SafeWrite.h"
+#include "SmallFile.h"
 #include "core/SavedGame.h"
 #include "core/Settings.h"
 
@@ -19,6 +20,7 @@ inline constexpr int kSavedGameLines = 214;
 enum class SavedGameStatus {
     Ok,
     Missing,        // the file cannot be opened
+    NotAFile,       // a folder, a named pipe, a device: `found` says which
     WrongLineCount, // not 214 lines
     NotAField,      // a hexagon-number line holds more than one field
     NotANumber,     // a value line holds something other than a whole number
@@ -32,6 +34,7 @@ struct SavedGameRead {
     SavedGameStatus status = SavedGameStatus::Missing;
     int line = 0; // the line at fault (1 to 214), 0 when the fault is not one line's
     std::optional<SavedGame> game;
+    FileKind found = FileKind::Regular; // what is there instead of a file
 };
 
 // The file's exact bytes for a game.

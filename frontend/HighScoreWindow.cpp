@@ -147,28 +147,58 @@ bool HighScoreWindow::confirm() {
         return true;
     stored_ = true;
     Settings& s = services_.settings;
-    const int row = highPosition_ - 1;
-    const WriteResult written =
+    const HighScoreStore store =
         storeHighScoreName(services_.highScorePath.toStdString(), s.highNames, s.highScores,
                            static_cast<std::int16_t>(highPosition_), name_->text().toStdString());
+    // Rows another copy of the game stored meanwhile may have moved the new one.
+    if (store.highPosition > 0)
+        highPosition_ = store.highPosition;
+    const int row = highPosition_ - 1;
     showRows();
     name_->hide();
     setFocus(); // not the button: a second Enter must not close the window unseen
-    if (written.ok) {
+    const QString copy = QString::fromStdString(store.damagedCopy);
+    if (!copy.isEmpty())
+        emit damagedFileKept(copy);
+    QString message;
+    bool stored = false;
+    switch (store.status) {
+    case StoreStatus::NothingToName:
         message_->hide();
+        return true;
+    case StoreStatus::Stored: // yet perhaps not safe from a power cut, which it says
+        stored = true;
+        message = QString::fromStdString(store.written.error);
+        break;
+    case StoreStatus::NotWritten:
+        message = tr("Not saved: %1").arg(QString::fromStdString(store.written.error));
+        break;
+    case StoreStatus::NoLongerHigh:
+        message = tr("Not stored: higher scores were stored meanwhile.");
+        break;
+    case StoreStatus::NoCopy:
+        message = tr("Not stored: %1 No copy of it could be kept.").arg(describe(store.found));
+        break;
+    }
+    if (!copy.isEmpty())
+        message = damagedCopyKept(copy) + (message.isEmpty() ? QString() : u'\n' + message);
+    if (stored) {
         highlight_->setGeometry(kRowBar.translated(0, rowTop(row)));
         highlight_->show();
         highlight_->lower();
         for (ui::TextBox* box : {names_[row], scores_[row]})
             box->setTextColour(ui::toQColor(kHighlightText));
-        return true;
+    } else if (store.status != StoreStatus::NoLongerHigh) {
+        // The entry stands greyed where it would have been, and the program forgets it.
+        names_[row]->setEnabled(false);
+        scores_[row]->setEnabled(false);
+        forgetEntry();
     }
-    // The entry stands greyed where it would have been, and the program forgets it.
-    names_[row]->setEnabled(false);
-    scores_[row]->setEnabled(false);
-    forgetEntry();
-    showMessage(tr("Not saved: %1").arg(QString::fromStdString(written.error)));
-    return false;
+    if (message.isEmpty())
+        message_->hide();
+    else
+        showMessage(message);
+    return stored && copy.isEmpty() && message.isEmpty();
 }
 
 void HighScoreWindow::forgetEntry() {
@@ -193,6 +223,31 @@ void HighScoreWindow::keyPressEvent(QKeyEvent* event) {
         leave();
     else
         QWidget::keyPressEvent(event);
+}
+
+QString HighScoreWindow::describe(const HighScoreRead& read) {
+    static constexpr std::array kFound{
+        QT_TR_NOOP("a file"),   QT_TR_NOOP("a folder"), QT_TR_NOOP("a named pipe"),
+        QT_TR_NOOP("a device"), QT_TR_NOOP("a socket"), QT_TR_NOOP("something that is not a file")};
+    switch (read.status) {
+    case HighScoreFileStatus::Complete:
+    case HighScoreFileStatus::Missing:
+        break;
+    case HighScoreFileStatus::Unreadable:
+        return tr("The high score file cannot be read.");
+    case HighScoreFileStatus::NotAFile:
+        return tr("In place of the high score file is %1.")
+            .arg(tr(kFound[static_cast<std::size_t>(read.found)]));
+    case HighScoreFileStatus::TooLarge:
+        return tr("The high score file is far too large to be one.");
+    case HighScoreFileStatus::Damaged:
+        return tr("The high score file is damaged from row %1 on.").arg(read.rowsRead + 1);
+    }
+    return {};
+}
+
+QString HighScoreWindow::damagedCopyKept(const QString& path) {
+    return tr("The high score file was damaged; a copy is at %1").arg(path);
 }
 
 void HighScoreWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/HighScores.h"
 #include "ui/Services.h"
 
 #include <QWidget>
@@ -27,12 +28,20 @@ public:
     ~HighScoreWindow() override;
 
     // Stores the typed name in the new row and writes the file, once. False with the reason
-    // shown in the window when the file could not be written; the row is then shown greyed
-    // and the program's tables forget it.
+    // shown in the window when the row was not stored (then shown greyed, and the program's
+    // tables forget it) or the file was found damaged.
     bool confirm();
 
     // A message below the tables, shown whole.
     void showMessage(const QString& message);
+
+    // What is wrong with the file as read, or nothing.
+    static QString describe(const HighScoreRead& read);
+    static QString damagedCopyKept(const QString& path);
+
+signals:
+    // A store found the file damaged and kept it whole at this path before replacing it.
+    void damagedFileKept(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

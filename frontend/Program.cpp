@@ -92,9 +92,11 @@ void Program::showSetup() {
         connect(setup_, &SetupWindow::rulesClicked, this, [this] { help_.openRulesPage(1); });
         connect(setup_, &SetupWindow::highScoresClicked, this, [this] {
             closeHighScores();
-            readHighScoreFile();
+            const QString problem = HighScoreWindow::describe(readHighScoreFile());
             services_.settings.highPosition = 0;
             showHighScores(0);
+            highScores_->showMessage(
+                damagedCopy_.isEmpty() ? problem : HighScoreWindow::damagedCopyKept(damagedCopy_));
         });
         connect(setup_, &SetupWindow::exitClicked, this, &Program::quitRequested);
     }
@@ -194,10 +196,10 @@ void Program::playAgainstComputer() {
     click();
 }
 
-void Program::readHighScoreFile() {
+HighScoreRead Program::readHighScoreFile() {
     // A missing or damaged file leaves the rows the program already holds.
     Settings& s = services_.settings;
-    readHighScores(services_.highScorePath.toStdString(), s.highNames, s.highScores);
+    return readHighScores(services_.highScorePath.toStdString(), s.highNames, s.highScores);
 }
 
 void Program::offerHighScore(int blueScore, bool againstComputer) {
@@ -220,6 +222,8 @@ void Program::showHighScores(int highPosition) {
     closeHighScores();
     highScores_ = new HighScoreWindow(services_, highPosition);
     highScores_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(highScores_, &HighScoreWindow::damagedFileKept, this,
+            [this](const QString& path) { damagedCopy_ = path; });
     ui::bringToFront(*highScores_);
 }
 

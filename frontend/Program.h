@@ -52,7 +52,7 @@ private:
     void playSolo();
     void playAgainstComputer();
     void offerHighScore(int blueScore, bool againstComputer);
-    void readHighScoreFile();
+    HighScoreRead readHighScoreFile();
     void click();
 
     const ui::Services& services_;
@@ -63,6 +63,7 @@ private:
     QPointer<board::BoardWindow> board_;
     QPointer<HighScoreWindow> highScores_;
     QString saveFailure_; // told on the title window the board's Exit opens
+    QString damagedCopy_; // where a store kept the damaged high score file, told on High Scores
 };
 
 } // namespace tezzle::frontend

@@ -6,15 +6,25 @@
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <functional>
+#include <semaphore>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using tezzle::AdjacencyStatus;
 using tezzle::SavedGameStatus;
+using tezzle::SaveStep;
 
 Q_DECLARE_METATYPE(tezzle::AdjacencyStatus)
 Q_DECLARE_METATYPE(tezzle::SavedGameStatus)
@@ -57,27 +67,56 @@ QList<QByteArray> duelLines() {
     return lines;
 }
 
-enum class Step { Open, Write, Sync, Close, Rename, SyncFolder, None };
+constexpr int kNoStep = -1;
 
-// The system's steps; the failing one, but for opening, gives the error. Writes are of 100 bytes.
+// The system's steps; the failing one gives the error. Writes are of 100 bytes. A link to `victim`
+// is planted where the first temporary file would go; `between` runs at the pause before step
+// `pausing`, once, as a second copy of the game would save in between.
 struct FailingSteps final : tezzle::PosixFileSteps {
-    Step failing = Step::None;
+    int failing = kNoStep;
     std::error_code error;
+    std::string victim;
+    int pausing = kNoStep;
+    std::function<void()> between;
 
-    std::error_code fails(Step s, std::error_code ec) const { return failing == s ? error : ec; }
+    std::error_code fails(SaveStep s, std::error_code ec) const {
+        return failing == int(s) ? error : ec;
+    }
+    std::error_code create(const std::string& path, int& fd) override {
+        if (!victim.empty())
+            ::symlink(std::exchange(victim, {}).c_str(), path.c_str());
+        return failing == int(SaveStep::Create) ? error : PosixFileSteps::create(path, fd);
+    }
     std::error_code write(int fd, std::string_view bytes, std::size_t& written) override {
         const auto ec = PosixFileSteps::write(fd, bytes.substr(0, 100), written);
-        return failing == Step::Write ? (written = 0, error) : ec;
+        return failing == int(SaveStep::Write) ? (written = 0, error) : ec;
     }
-    std::error_code sync(int fd) override { return fails(Step::Sync, PosixFileSteps::sync(fd)); }
-    std::error_code close(int fd) override { return fails(Step::Close, PosixFileSteps::close(fd)); }
+    std::error_code sync(int fd) override {
+        return fails(SaveStep::Sync, PosixFileSteps::sync(fd));
+    }
+    std::error_code close(int fd) override {
+        return fails(SaveStep::Close, PosixFileSteps::close(fd));
+    }
     std::error_code rename(const std::string& from, const std::string& to) override {
-        return failing == Step::Rename ? error : PosixFileSteps::rename(from, to);
+        return failing == int(SaveStep::Rename) ? error : PosixFileSteps::rename(from, to);
     }
     std::error_code syncFolder(const std::string& f) override {
-        return fails(Step::SyncFolder, PosixFileSteps::syncFolder(f));
+        return fails(SaveStep::SyncFolder, PosixFileSteps::syncFolder(f));
+    }
+    void pause(SaveStep s) override {
+        if (int(s) == pausing && between)
+            std::exchange(between, {})();
     }
 };
+
+// What a save finds beside the file, left by another program, a crash or a second copy.
+enum class Planted { Nothing, FolderAtOldName, LinkAtOldName, LinkAtPickedName, Stale, Fresh };
+
+QStringList temporaries(const QString& file) {
+    const QFileInfo info(file);
+    return QDir(info.path())
+        .entryList({info.fileName() + ".tmp-*"}, QDir::AllEntries | QDir::System | QDir::Hidden);
+}
 
 // Both high score tables, and the unused row, hold 900, 700, 500, 300, 100 under "P<score>".
 struct Table {
@@ -102,15 +141,21 @@ QByteArray gridText(const QByteArray& separator, int count = 600) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Planted)
+
 class TestFileFormats : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
 
-    // A file holding the row's bytes, named after the row; for "-", no file at all.
-    std::string rowFile(const QByteArray& bytes) {
-        QFile file(dir.filePath(QTest::currentDataTag()));
-        if (bytes != "-" && file.open(QIODevice::WriteOnly))
+    // A file holding the row's bytes, named after the row; for "-", no file at all, for "|",
+    // a named pipe.
+    std::string rowFile(const QByteArray& bytes, const QString& name = QTest::currentDataTag()) {
+        QFile file(dir.filePath(name));
+        QDir().mkpath(QFileInfo(file).path());
+        if (bytes == "|")
+            ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0644);
+        else if (bytes != "-" && file.open(QIODevice::WriteOnly))
             file.write(bytes);
         return file.fileName().toStdString();
     }
@@ -141,6 +186,7 @@ private slots:
         QTest::newRow("empty last lines, then a blank one")
             << joined(lines.mid(0, 209) + QList<QByteArray>(5) << " ") << Ok;
         QTest::newRow("no file") << QByteArray("-") << Missing;
+        QTest::newRow("a named pipe") << QByteArray("|") << NotAFile;
         QTest::newRow("213 lines") << joined(lines.mid(0, 213)) << WrongLineCount;
         QTest::newRow("blanks past 64 KiB")
             << joined(lines) + QByteArray(70000, '\n') << WrongLineCount;
@@ -160,42 +206,97 @@ private slots:
     }
 
     // Each step of a save failing in turn, as a full disk, a quota or a network folder makes
-    // them fail: up to the rename the previous file stays byte for byte, after it the new one
-    // is whole; either way the failure is reported, and no temporary or open file is left.
-    void aSaveFailing_data() {
+    // them fail, or a save among what others left beside the file: up to the rename the
+    // previous file stays byte for byte, after it the new one is whole; either way a failure
+    // is reported naming the file, no temporary or open file of the save's is left, no link is
+    // followed, and only temporary files of a day ago go.
+    void aSave_data() {
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("error");
-        QTest::newRow("a folder where the temporary file goes") << int(Step::Open) << EISDIR;
-        QTest::newRow("the disk fills up halfway") << int(Step::Write) << ENOSPC;
-        QTest::newRow("a write that makes no progress") << int(Step::Write) << 0;
-        QTest::newRow("the flush to the disk") << int(Step::Sync) << EIO;
-        QTest::newRow("a failed write reported on closing") << int(Step::Close) << EDQUOT;
-        QTest::newRow("the rename") << int(Step::Rename) << EXDEV;
-        QTest::newRow("the flush of the folder") << int(Step::SyncFolder) << EIO;
-        QTest::newRow("nothing fails, small writes") << int(Step::None) << 0;
+        QTest::addColumn<Planted>("planted");
+        using enum SaveStep;
+        const auto row = [](const char* name, int step, int error, Planted planted) {
+            QTest::newRow(name) << step << error << planted;
+        };
+        row("a folder that cannot be written", int(Create), EACCES, Planted::Nothing);
+        row("the disk fills up halfway", int(Write), ENOSPC, Planted::Nothing);
+        row("a write that makes no progress", int(Write), 0, Planted::Nothing);
+        row("the flush to the disk", int(Sync), EIO, Planted::Nothing);
+        row("a failed write reported on closing", int(Close), EDQUOT, Planted::Nothing);
+        row("the rename", int(Rename), EXDEV, Planted::Nothing);
+        row("the flush of the folder", int(SyncFolder), EIO, Planted::Nothing);
+        row("nothing fails, small writes", kNoStep, 0, Planted::Nothing);
+        row("a folder where the temporary file went", kNoStep, 0, Planted::FolderAtOldName);
+        row("a link where the temporary file went", kNoStep, 0, Planted::LinkAtOldName);
+        row("a link at the name the save picks", kNoStep, 0, Planted::LinkAtPickedName);
+        row("a temporary file of two days ago", kNoStep, 0, Planted::Stale);
+        row("a temporary file of a save under way", kNoStep, 0, Planted::Fresh);
     }
 
-    void aSaveFailing() {
+    void aSave() {
         QFETCH(int, step);
         QFETCH(int, error);
+        QFETCH(Planted, planted);
         // Each row saves the golden game into a folder of its own, which the save makes.
         const QString file = dir.filePath(QTest::currentDataTag() + QString("/new/lastgame.inf"));
         QVERIFY(tezzle::writeSavedGame(file.toStdString(), goldenGame()).ok);
         QCOMPARE(readBytes(file), readBytes(kGolden));
         const std::string text = tezzle::formatSavedGame(tezzle::SavedGame{});
         const auto openFiles = QDir("/proc/self/fd").count();
-        QVERIFY(Step(step) != Step::Open || QDir().mkpath(file + ".tmp"));
+        const QString victim = file + ".victim";
+        QVERIFY(rowFile("untouched", victim.mid(dir.path().size() + 1)).size());
+        QVERIFY(planted != Planted::FolderAtOldName || QDir().mkpath(file + ".tmp"));
+        QVERIFY(planted != Planted::LinkAtOldName || QFile::link(victim, file + ".tmp"));
+        for (const auto& [kind, age] :
+             {std::pair{Planted::Stale, 2 * 86400}, {Planted::Fresh, 9}}) {
+            QFile old(file + ".tmp-" + QByteArray::number(age).rightJustified(6, '0'));
+            QVERIFY(planted != kind || (old.open(QIODevice::WriteOnly) &&
+                                        old.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                                        QFileDevice::FileModificationTime)));
+        }
 
         FailingSteps steps;
-        steps.failing = Step(step);
+        steps.failing = step;
         steps.error = {error, std::generic_category()};
+        if (planted == Planted::LinkAtPickedName)
+            steps.victim = victim.toStdString();
         const auto result = tezzle::writeFileSafely(file.toStdString(), text, steps);
-        QCOMPARE(result.ok, Step(step) == Step::None);
-        QCOMPARE(result.error.empty(), result.ok);
-        const bool renamed = Step(step) == Step::SyncFolder || Step(step) == Step::None;
+        QCOMPARE(result.ok, step == kNoStep);
+        QVERIFY(result.ok || result.error.find(file.toStdString()) != std::string::npos);
+        const bool renamed = step == int(SaveStep::SyncFolder) || step == kNoStep;
+        QCOMPARE(result.replaced, renamed);
         QCOMPARE(readBytes(file), renamed ? QByteArray::fromStdString(text) : readBytes(kGolden));
-        QCOMPARE(QFile::exists(file + ".tmp"), Step(step) == Step::Open);
+        QCOMPARE(readBytes(victim), QByteArray("untouched"));
+        const bool kept = planted == Planted::LinkAtPickedName || planted == Planted::Fresh;
+        QCOMPARE(temporaries(file).size(), kept ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(file + ".tmp"),
+                 planted == Planted::FolderAtOldName || planted == Planted::LinkAtOldName);
         QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
+    }
+
+    // A second copy of the game saving between any two steps of a save: each save is whole, the
+    // later rename wins, both are reported as done, and no temporary file is left.
+    void twoSavesAtOnce_data() {
+        QTest::addColumn<int>("step");
+        for (int step = int(SaveStep::Create); step <= int(SaveStep::SyncFolder); ++step)
+            QTest::addRow("the other saves before step %d", step) << step;
+    }
+
+    void twoSavesAtOnce() {
+        QFETCH(int, step);
+        const std::string file = rowFile("-", QString("twice %1/lastgame.inf").arg(step));
+        const std::string mine = tezzle::formatSavedGame(goldenGame());
+        const std::string other = tezzle::formatSavedGame(tezzle::SavedGame{});
+        tezzle::WriteResult second;
+        FailingSteps steps;
+        steps.pausing = step;
+        steps.between = [&] {
+            second = tezzle::writeFileSafely(file, other);
+        };
+        QVERIFY(tezzle::writeFileSafely(file, mine, steps).ok && second.ok);
+        const bool mineLast = step <= int(SaveStep::Rename);
+        QCOMPARE(readBytes(QString::fromStdString(file)).toStdString(), mineLast ? mine : other);
+        QVERIFY(temporaries(QString::fromStdString(file)).isEmpty());
     }
 
     // A score above a high score table's last enters it, below any equal score; the rows under
@@ -246,21 +347,103 @@ private slots:
         row("a blank where it is cut", "abcdefghijklmnopqrs tuvw", "abcdefghijklmnopqrs");
         row("accents over the limit", QString(25, QChar(0xE9)).toUtf8(),
             QString(20, QChar(0xE9)).toUtf8());
+        row("turned right to left", QString::fromUtf16(u"\u202Eevil 9999").toUtf8(), "evil 9999");
+        row("format characters",
+            QString::fromUtf16(u"a\u00ADb\u0600c\u200Bd\u2066e\uFEFFf\U000E0041g\U0001D173h")
+                .toUtf8(),
+            "a b c d e f g h");
     }
 
     void aTypedName() {
         QFETCH(QByteArray, typed);
         QFETCH(QByteArray, line);
-        const std::string path = dir.filePath("highscores.txt").toStdString();
+        const std::string path = rowFile("-", QTest::currentDataTag() + QString(".txt"));
         Table t;
         const auto row = tezzle::checkhighscore(t.names, t.scores, false, 1000);
-        QVERIFY(tezzle::storeHighScoreName(path, t.names, t.scores, row, typed.toStdString()).ok);
+        QCOMPARE(
+            tezzle::storeHighScoreName(path, t.names, t.scores, row, typed.toStdString()).status,
+            tezzle::StoreStatus::Stored);
         const QByteArray written = readBytes(QString::fromStdString(path));
         QVERIFY2(written.startsWith(line) && written.count('\n') == 10, written.constData());
         // Without a new row there is nothing to name, and nothing is written.
         const QString unnamed = dir.filePath("unnamed.txt");
-        QVERIFY(!tezzle::storeHighScoreName(unnamed.toStdString(), t.names, t.scores, 0, "x").ok);
+        QCOMPARE(
+            tezzle::storeHighScoreName(unnamed.toStdString(), t.names, t.scores, 0, "x").status,
+            tezzle::StoreStatus::NothingToName);
         QVERIFY(!QFile::exists(unnamed));
+    }
+
+    // Two copies of the game store a row each, the second waiting on the first's lock: both
+    // rows stay, whichever is first. A file found damaged is kept whole beside it, never over
+    // an earlier copy, and the rows past the damage are those the program held.
+    void aStore_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second"); // 0: no second copy
+        QTest::addColumn<QString>("copy");
+        const Table t;
+        const QByteArray good =
+            QByteArray::fromStdString(tezzle::formatHighScores(t.names, t.scores));
+        const QByteArray damaged = QByteArray(good).replace(",500\r\n", ",7x\r\n"); // row 3
+        QTest::newRow("the higher first") << good << 800 << 600 << "";
+        QTest::newRow("the lower first") << good << 600 << 800 << "";
+        QTest::newRow("no file yet") << QByteArray("-") << 600 << 800 << "";
+        QTest::newRow("a damaged row") << damaged << 800 << 600 << ".damaged";
+        QTest::newRow("a copy kept before") << damaged << 800 << 0 << ".damaged.1";
+        QTest::newRow("a named pipe") << QByteArray("|") << 800 << 0 << ".damaged";
+    }
+
+    void aStore() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(QString, copy);
+        const QString tag = "store/" + QString(QTest::currentDataTag());
+        const std::string path = rowFile(bytes, tag + "/highscores.txt");
+        const QString file = QString::fromStdString(path);
+        QVERIFY(copy != ".damaged.1" || rowFile("earlier", tag + "/highscores.txt.damaged").size());
+        // Both games end before either name is typed, each entering its row into the file as read.
+        Table a, b, expected;
+        tezzle::readHighScores(path, a.names, a.scores);
+        tezzle::readHighScores(path, b.names, b.scores);
+        const auto rowA = tezzle::checkhighscore(a.names, a.scores, false, std::int16_t(first));
+        const auto rowB = tezzle::checkhighscore(b.names, b.scores, false, std::int16_t(second));
+
+        tezzle::HighScoreStore storeB;
+        std::thread other;
+        std::binary_semaphore started(0);
+        FailingSteps steps;
+        steps.pausing = second ? int(SaveStep::Create) : kNoStep;
+        steps.between = [&] {
+            other = std::thread([&] {
+                started.release();
+                storeB = tezzle::storeHighScoreName(path, b.names, b.scores, rowB, "B");
+            });
+            started.acquire();
+            const int lock = ::open((path + ".lock").c_str(), O_RDONLY);
+            QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0); // held while it merges
+            ::close(lock);
+        };
+        const auto storeA = tezzle::storeHighScoreName(path, a.names, a.scores, rowA, "A", steps);
+        if (other.joinable())
+            other.join();
+        QVERIFY2(storeA.status == tezzle::StoreStatus::Stored, storeA.written.error.c_str());
+        QCOMPARE(storeB.status,
+                 second ? tezzle::StoreStatus::Stored : tezzle::StoreStatus::NothingToName);
+        QCOMPARE(QString::fromStdString(storeA.damagedCopy), copy.isEmpty() ? "" : file + copy);
+        QVERIFY(storeB.damagedCopy.empty());
+        for (const auto& [score, name] : {std::pair{first, "A"}, {second, "B"}})
+            if (const auto r = tezzle::checkhighscore(expected.names, expected.scores, false,
+                                                      std::int16_t(score)))
+                expected.names[r - 1] = name;
+        Table stored;
+        QVERIFY(tezzle::readHighScores(path, stored.names, stored.scores).complete());
+        QVERIFY(stored.names == expected.names && stored.scores == expected.scores);
+        QVERIFY(copy.isEmpty() || (bytes == "|" ? QFileInfo(file + copy).isFile() == false &&
+                                                      QFileInfo::exists(file + copy)
+                                                : readBytes(file + copy) == bytes));
+        QVERIFY(copy != ".damaged.1" || readBytes(file + ".damaged") == "earlier");
+        QVERIFY(temporaries(file).isEmpty());
     }
 
     // High score rows are read up to a damaged one; it and those after keep what they held.
@@ -288,10 +471,19 @@ private slots:
         row("an open quote", "A,1\n\"B,2\n\"C\",3\n", 1, "A");
         row("cut in a name", "A,1\n\"B", 1, "A");
         row("text after a quote", "\"A\"x,1\n", 0, "P900");
-        // Cut at 64 KiB, the first row would read as "x…",327.
-        row("larger than 64 KiB",
-            "\"" + QByteArray(64 * 1024 - 6, 'x') + "\",32767\r\n" + QByteArray(9, '\n'), 0,
-            "P900");
+        row("a named pipe", "|", 0, "P900");
+        row("format characters",
+            "\"\xE2\x80\xAE"
+            "A\xE2\x80\x8F"
+            "b\",10\n" +
+                rest,
+            10, " A b");
+        // Files that end in the last score's last digit, a byte either side of 64 KiB.
+        const QByteArray tail = "\",10\n" + rest.chopped(1);
+        for (const int size : {65535, 65536, 65537})
+            QTest::addRow("%d bytes", size)
+                << "\"" + QByteArray(size - 1 - tail.size(), 'x') + tail << (size > 65536 ? 0 : 10)
+                << (size > 65536 ? "P900" : QByteArray(tezzle::kMaxNameReadLength, 'x'));
     }
 
     void aHighScoreFile() {
@@ -302,7 +494,7 @@ private slots:
         const Table before;
         const auto read = tezzle::readHighScores(rowFile(bytes), t.names, t.scores);
         QCOMPARE(read.rowsRead, rowsRead);
-        QCOMPARE(read.complete && read.error.empty(), rowsRead == 10);
+        QCOMPARE(read.complete(), rowsRead == 10);
         QCOMPARE(t.names[0], firstName.toStdString());
         for (int row = rowsRead; row <= 10; ++row)
             QVERIFY(t.names[row] == before.names[row] && t.scores[row] == before.scores[row]);
@@ -333,6 +525,7 @@ private slots:
         broken("two commas in a row", ",,5", AdjacencyStatus::NotANumber);
         broken("a comma ending a line", ", \n5", AdjacencyStatus::NotANumber);
         broken("no hexagon 101", "\n101", AdjacencyStatus::NotOnBoard);
+        QTest::newRow("a named pipe") << QByteArray("|") << AdjacencyStatus::Missing << 0;
     }
 
     void anAdjacencyFile() {

@@ -100,7 +100,7 @@ private slots:
             auto namesAgain = n;
             auto scoresAgain = s;
             const auto again = QByteArray::fromStdString(tezzle::formatHighScores(n, s));
-            QVERIFY(read(again, namesAgain, scoresAgain).complete && namesAgain == n &&
+            QVERIFY(read(again, namesAgain, scoresAgain).complete() && namesAgain == n &&
                     scoresAgain == s);
         }
     }
