@@ -33,15 +33,18 @@ void Help::openRulesPage(int page) {
 }
 
 void Help::closeRulesPages() {
+    // Only page 2's own buttons take the Cheat Chart with it: a game started meanwhile keeps it.
+    keepChart_ = true;
     for (QPointer<RulesPage>& page : pages_)
         if (page != nullptr)
             page->close();
+    keepChart_ = false;
 }
 
 void Help::pageLeaving(int page) {
     // Forgotten at once: its deletion waits for the event loop.
     QPointer<RulesPage>& slot = pages_[static_cast<std::size_t>(page - 1)];
-    const bool closesChart = slot != nullptr && slot->hasCheatChartButton();
+    const bool closesChart = slot != nullptr && slot->hasCheatChartButton() && !keepChart_;
     slot = nullptr;
     if (closesChart)
         closeCheatChart();

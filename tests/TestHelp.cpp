@@ -130,6 +130,11 @@ private slots:
             QVERIFY(openWindows("cheatChart").isEmpty());
             help.closeRulesPages();
         }
+        // A game started from the set-up window closes the pages, not the chart page 2 opened.
+        help.openRulesPage(2);
+        press(help.rulesPage(2), "cheatChartButton");
+        help.closeRulesPages();
+        QVERIFY(help.rulesPage(2) == nullptr && help.cheatChart() != nullptr);
     }
 
     void diceDemonstration_data() {
