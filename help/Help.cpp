@@ -26,7 +26,8 @@ void Help::openRulesPage(int page) {
         slot = new RulesPage(services_, kPages[static_cast<std::size_t>(page - 1)], demoDice_);
         slot->setAttribute(Qt::WA_DeleteOnClose);
         connect(slot, &RulesPage::pageRequested, this, &Help::openRulesPage);
-        connect(slot, &RulesPage::cheatChartRequested, this, &Help::openCheatChart);
+        connect(slot, &RulesPage::cheatChartRequested, this,
+                [this, asking = slot.data()] { openCheatChart(asking); });
         connect(slot, &RulesPage::leaving, this, &Help::pageLeaving);
     }
     ui::bringToFront(*slot);
@@ -50,9 +51,10 @@ void Help::pageLeaving(int page) {
         closeCheatChart();
 }
 
-void Help::openCheatChart() {
+void Help::openCheatChart(const QWidget* asking) {
     if (chart_ == nullptr) {
         chart_ = new CheatChartWindow;
+        chart_->placeClearOf(asking);
         chart_->setAttribute(Qt::WA_DeleteOnClose);
         connect(chart_, &CheatChartWindow::closed, this, [this] { chart_ = nullptr; });
     }

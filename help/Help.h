@@ -26,7 +26,9 @@ public:
 
     void openRulesPage(int page); // 1 to 5
     void closeRulesPages();       // leaves the Cheat Chart open
-    void openCheatChart();        // an open chart keeps its table and where it was slid to
+    // A new chart opens clear of the asking window where the screen has room; an open chart
+    // keeps its place, its table and where it was slid to.
+    void openCheatChart(const QWidget* asking = nullptr);
     void closeCheatChart();
 
     QWidget* rulesPage(int page) const; // nullptr when closed

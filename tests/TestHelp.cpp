@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 using namespace harness;
 using tezzle::help::Help;
@@ -220,20 +222,31 @@ private slots:
 
         auto* bar = find<QScrollBar>(*chart, "chartScrollBar");
         const QWidget* column1 = find(*chart, "productCell1x1");
-        // Column 1's left edge in the window for each value of the bar; the row numbers stay.
-        for (auto [value, at] : {std::pair{100, 33}, {50, 33 - 350}, {0, 33 - 700}, {100, 33}}) {
+        // Column 1's left edge in the window for each value of the bar, which starts at the left;
+        // the row numbers stay, and a column sliding under them is cut off cleanly at their edge.
+        QCOMPARE(bar->value(), 0);
+        for (auto [value, at] : {std::pair{0, 33}, {50, 33 - 350}, {100, 33 - 700}, {1, 33 - 7}}) {
             bar->setValue(value);
             QCOMPARE(column1->mapTo(chart, QPoint()).x(), at);
             QCOMPARE(find(*chart, "rowNumberCell10")->mapTo(chart, QPoint()), QPoint(8, 248));
         }
+        QCOMPARE(chart->grab().toImage().pixelColor(32, 40), QColor(0, 0, 192));
+        // The wheel down, over the table as over the bar, brings higher columns into view.
+        for (const char* over : {"productCell3x2", "chartScrollBar"}) {
+            QWheelEvent wheel({4, 4}, {}, {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel); // from the mouse: passed up if unused
+            qApp->notify(find(*chart, over), &wheel);
+        }
+        QCOMPARE(bar->value(), 1 + 2 * QApplication::wheelScrollLines());
         // A drag moves the table once, when the scroll box is let go.
         bar->setSliderDown(true);
-        bar->setSliderPosition(60);
-        QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33);
+        bar->setSliderPosition(40);
+        QCOMPARE(bar->value(), 1 + 2 * QApplication::wheelScrollLines());
         bar->setSliderDown(false);
         QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33 - 280);
         // At the far end the widened 100 of row 2 is whole inside the window.
-        bar->setValue(0);
+        bar->setValue(100);
         const QWidget* last = find(*chart, "productCell2x50");
         QCOMPARE(last->mapTo(chart, QPoint(last->width(), 0)).x(), 588);
 
@@ -245,7 +258,23 @@ private slots:
         help.closeCheatChart();
         QVERIFY(help.cheatChart() == nullptr);
         help.openCheatChart();
-        QCOMPARE(find<QScrollBar>(*help.cheatChart(), "chartScrollBar")->value(), 100);
+        QCOMPARE(find<QScrollBar>(*help.cheatChart(), "chartScrollBar")->value(), 0);
+        help.closeCheatChart();
+
+        // A new chart opens clear of the window that asked for it where the screen has room:
+        // above, beside or below it; else across the top.
+        const QPoint across((free.width() - 598) / 2, 0);
+        for (auto [asking, at] : {std::pair{QRect(0, 400, 800, 200), QPoint(101, 94)},
+                                  {QRect(0, 0, 150, 600), QPoint(150, 0)},
+                                  {QRect(650, 0, 150, 600), QPoint(52, 0)},
+                                  {QRect(0, 0, 800, 250), QPoint(101, 250)},
+                                  {QRect(0, 0, 800, 600), across}}) {
+            QWidget window;
+            window.setGeometry(asking.translated(free.topLeft()));
+            help.openCheatChart(&window);
+            QCOMPARE(help.cheatChart()->pos(), at + free.topLeft());
+            help.closeCheatChart();
+        }
     }
 
 private:
