@@ -9,6 +9,7 @@
 #include "help/RulesPageData.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
@@ -27,6 +28,21 @@ QStringList dice(const QWidget& page) {
         faces << (die->isEnabled() ? die->text() : QStringLiteral("off"));
     }
     return faces;
+}
+
+// How much ink a caption leaves, in whole pixels' worth of coverage.
+int inkOf(const QString& text, const QFont& font) {
+    QImage image(400, 60, QImage::Format_Alpha8);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setFont(font);
+    p.drawText(image.rect(), Qt::AlignCenter, text);
+    p.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qAlpha(image.pixel(x, y));
+    return ink / 255;
 }
 
 void press(QWidget* window, const char* button) {
@@ -56,6 +72,14 @@ private slots:
         help.openRulesPage(page);
         QWidget* window = help.rulesPage(page);
         QCOMPARE(layoutFaults(*window), QStringList());
+        // Bold buttons, Arial and Tahoma, are drawn heavier than the same captions regular.
+        for (const auto* button : window->findChildren<tezzle::ui::Button*>()) {
+            QFont regular = button->look().font;
+            regular.setBold(false);
+            QVERIFY2(inkOf(button->text(), button->look().font) >
+                         inkOf(button->text(), regular) * 6 / 5,
+                     qPrintable(button->objectName()));
+        }
         std::vector<QString> inkedBy(800 * 600);
         int captions = 0;
         for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {

@@ -13,10 +13,10 @@ const QString kTahoma = QStringLiteral("Tahoma");
 void loadFonts() {
     if (QFontDatabase::families().contains(kTahoma))
         return;
-    // Wine's own Tahoma is metric compatible with the one the windows were laid out in.
-    for (const char* file :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // Wine's own Tahoma is metric compatible with the one the windows were laid out in. Its bold,
+    // tahomabd.ttf, only spaces the regular strokes wider, and a face that calls itself bold is
+    // never thickened: left out, the bold is the regular face thickened by the font engine.
+    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
     if (!QFontDatabase::families().contains(kTahoma))
         QFont::insertSubstitution(kTahoma, QStringLiteral("DejaVu Sans Condensed"));
 }
