@@ -121,8 +121,21 @@ private slots:
         help.openRulesPage(1);
         for (int page = 1; page < 5; ++page) {
             QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
+            // Enter reads on, with a frame one can see around the button it presses.
+            QWidget* next = find(*help.rulesPage(page), "nextPageButton");
+            QCOMPARE(help.rulesPage(page)->focusWidget(), next);
+            if (page == 1 && QTest::qWaitForWindowActive(help.rulesPage(1))) {
+                const QRect ringed = next->geometry().adjusted(-2, -2, 2, 2);
+                QCOMPARE(find(*help.rulesPage(1), "keyboardFocusFrame")->geometry(), ringed);
+                const QImage shot = help.rulesPage(1)->grab().toImage();
+                const QPoint middle = ringed.center();
+                for (const QPoint at :
+                     {QPoint(middle.x(), ringed.top() + 1), QPoint(ringed.right() - 1, middle.y())})
+                    QCOMPARE(shot.pixelColor(at), QColor(Qt::white)); // white on blue
+            }
             press(help.rulesPage(page), "nextPageButton");
         }
+        QCOMPARE(help.rulesPage(5)->focusWidget(), find(*help.rulesPage(5), "previousPageButton"));
         QVERIFY(!help.rulesPage(5)->findChild<QWidget*>("nextPageButton"));
         for (int page = 5; page > 1; --page) {
             QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
