@@ -81,6 +81,16 @@ private slots:
                      qPrintable(button->objectName()));
         }
         std::vector<QString> inkedBy(800 * 600);
+        // A picture's opaque area counts as ink: a caption over it is hard to read, or hidden.
+        for (auto* picture : window->findChildren<tezzle::ui::Picture*>()) {
+            const QImage image = picture->pixmap().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) != 0 &&
+                        window->rect().contains(picture->pos() + QPoint(x, y)))
+                        inkedBy[static_cast<std::size_t>((picture->y() + y) * 800 + picture->x() +
+                                                         x)] = picture->objectName();
+        }
         int captions = 0;
         for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
             if (box->text().isEmpty())
