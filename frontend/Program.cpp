@@ -125,7 +125,8 @@ void Program::openBoard() {
         click(); // after the title's load, which has switched the sound on
     });
     connect(board_, &board::BoardWindow::goToSetup, this, &Program::showSetup);
-    connect(board_, &board::BoardWindow::cheatChartRequested, &help_, &help::Help::openCheatChart);
+    connect(board_, &board::BoardWindow::cheatChartRequested, this,
+            [this] { help_.openCheatChart(board_); });
     connect(board_, &board::BoardWindow::closeCheatChart, &help_, &help::Help::closeCheatChart);
     connect(board_, &board::BoardWindow::saveFailed, this,
             [this](const QString& reason) { saveFailure_ = reason; });

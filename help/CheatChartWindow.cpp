@@ -5,10 +5,12 @@
 #include "ui/Fonts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -30,9 +32,10 @@ constexpr int kColumnStep = 25; // a cell and its gap
 constexpr int kRowStep = 24;
 constexpr QSize kCell{23, 22};
 constexpr int kWideCell = 30; // the products that read 100
-constexpr QRect kTableArea{0, 8, 1300, 265};
-// Covers the margin left of the row numbers, where cells sliding by vanish.
-constexpr QRect kLeftMargin{-5, 0, 13, 273};
+constexpr int kFirstColumn = kCellLeft + kColumnStep;
+constexpr int kTableWidth = kFirstColumn + kColumnStep * (kColumns - 1) + kWideCell;
+// The cells slide within this window on the table, cut off cleanly at the row numbers.
+constexpr QRect kView{kFirstColumn, 8, kClientSize.width() - kFirstColumn, 265};
 constexpr QRect kScrollPanel{32, 272, 553, 33};
 constexpr QRect kScrollBarBox{8, 11, 537, 17};
 constexpr int kSlideStep = 7; // pixels per step of the scroll bar
@@ -72,15 +75,9 @@ CheatChartWindow::CheatChartWindow(QWidget* parent)
     palette.setColor(QPalette::Window, ui::toQColor(kDarkBlue));
     setPalette(palette);
 
-    // Centred across the screen, its title bar at the top of the free area, never under a panel.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect free = screen->availableGeometry();
-        move(free.left() + (free.width() - kClientSize.width()) / 2, free.top());
-    }
+    placeClearOf(nullptr);
 
     buildTable();
-    auto* margin = panel(this, kLeftMargin);
-    margin->setObjectName(QStringLiteral("leftMarginCover"));
     buildRowNumbers();
 
     auto* scrollPanel = static_cast<QFrame*>(panel(this, kScrollPanel));
@@ -93,14 +90,16 @@ CheatChartWindow::CheatChartWindow(QWidget* parent)
     scrollBar_->setRange(0, kScrollMax);
     scrollBar_->setSingleStep(1);
     scrollBar_->setPageStep(10);
-    scrollBar_->setValue(kScrollMax);
     // A drag moves the table once, when the scroll box is let go.
     scrollBar_->setTracking(false);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &CheatChartWindow::slideTo);
 }
 
 void CheatChartWindow::buildTable() {
-    table_ = panel(this, kTableArea);
+    auto* view = new QWidget(this);
+    view->setObjectName(QStringLiteral("chartView"));
+    view->setGeometry(kView);
+    table_ = panel(view, {-kFirstColumn, 0, kTableWidth, kView.height()});
     table_->setObjectName(QStringLiteral("chartTable"));
     table_->setAccessibleName(tr("Multiplication table"));
     // Row 0 is the heading row of the numbers 1 to 50; rows 1 to 10 hold their products.
@@ -122,7 +121,7 @@ void CheatChartWindow::buildTable() {
 
 void CheatChartWindow::buildRowNumbers() {
     // Children of the window, not of the table, so they stay where they are while it slides.
-    const int top = kTableArea.top();
+    const int top = kView.top();
     cell(this, QStringLiteral("cornerCell"), QStringLiteral("x"), {QPoint(kCellLeft, top), kCell},
          colours::kYellow, kDarkGrey)
         ->setAccessibleName(tr("times"));
@@ -132,7 +131,47 @@ void CheatChartWindow::buildRowNumbers() {
 }
 
 void CheatChartWindow::slideTo(int value) {
-    table_->move(-(kScrollMax - value) * kSlideStep, kTableArea.top());
+    table_->move(-kFirstColumn - value * kSlideStep, 0);
+}
+
+void CheatChartWindow::placeClearOf(const QWidget* asking) {
+    const QScreen* screen = asking != nullptr ? asking->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    // Not shown yet, the chart's frame is taken to be as thick as the asking window's.
+    QSize size = kClientSize;
+    if (asking != nullptr)
+        size += asking->frameGeometry().size() - asking->geometry().size();
+    const int centred = free.left() + (free.width() - size.width()) / 2;
+    if (asking != nullptr) {
+        const QRect avoid = asking->frameGeometry();
+        const int acrossAvoid = avoid.left() + (avoid.width() - size.width()) / 2;
+        const QPoint candidates[] = {
+            {acrossAvoid, avoid.top() - size.height()}, // above
+            {avoid.right() + 1, avoid.top()},           // beside, right then left
+            {avoid.left() - size.width(), avoid.top()},
+            {acrossAvoid, avoid.bottom() + 1}, // below
+        };
+        for (QPoint at : candidates) {
+            // Slid along the board's edge to stay on the screen.
+            at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - size.width())));
+            at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - size.height())));
+            const QRect r(at, size);
+            if (free.contains(r) && !r.intersects(avoid)) {
+                move(at);
+                return;
+            }
+        }
+    }
+    // No room clear of it: across the top of the free area, never under a panel.
+    move(centred, free.top());
+}
+
+void CheatChartWindow::wheelEvent(QWheelEvent* event) {
+    // The wheel over the table slides it as over the scroll bar. Qt passes the forwarded event
+    // to no parent, so one the bar leaves unused does not come back here.
+    QCoreApplication::sendEvent(scrollBar_, event);
 }
 
 void CheatChartWindow::closeEvent(QCloseEvent* event) {

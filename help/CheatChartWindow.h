@@ -16,11 +16,16 @@ public:
 
     QScrollBar* scrollBar() const { return scrollBar_; }
 
+    // Where the screen has room, clear of the window that asked for it (above, beside or below
+    // it); else centred across the top of the screen.
+    void placeClearOf(const QWidget* asking);
+
 signals:
     void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void buildTable();

@@ -25,8 +25,10 @@ public:
     ~Help() override; // closes everything it opened
 
     void openRulesPage(int page); // 1 to 5
-    void closeRulesPages();
-    void openCheatChart(); // an open chart keeps its table and where it was slid to
+    void closeRulesPages();       // leaves the Cheat Chart open
+    // A new chart opens clear of the asking window where the screen has room; an open chart
+    // keeps its place, its table and where it was slid to.
+    void openCheatChart(const QWidget* asking = nullptr);
     void closeCheatChart();
 
     QWidget* rulesPage(int page) const; // nullptr when closed
@@ -38,7 +40,8 @@ private:
     const ui::Services& services_;
     std::array<QPointer<RulesPage>, 5> pages_{};
     QPointer<CheatChartWindow> chart_;
-    Dice demoDice_{}; // the demonstration's last throw, kept while its page is closed
+    bool keepChart_ = false; // the pages are closing from outside
+    Dice demoDice_{};        // the demonstration's last throw, kept while its page is closed
 };
 
 } // namespace tezzle::help

@@ -110,10 +110,14 @@ void RulesPage::buildButtons() {
         return b;
     };
     button(kExitButton, 0);
+    ui::Button* next = nullptr;
     if (design_.number < kPageCount)
-        button(kNextButton, design_.number + 1);
+        next = button(kNextButton, design_.number + 1);
+    ui::Button* previous = nullptr;
     if (design_.number > 1)
-        button(kPreviousButton, design_.number - 1);
+        previous = button(kPreviousButton, design_.number - 1);
+    // Enter reads on; the last page offers the way back. Exit is never the first to be pressed.
+    (next != nullptr ? next : previous)->setFocus();
     if (design_.diceDemo) {
         auto* chart = static_cast<ui::Button*>(ui::build(this, kCheatChartButton, kContext));
         chart->setAccessibleName(chart->text());

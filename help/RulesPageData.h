@@ -209,7 +209,9 @@ inline constexpr std::array kPage2Texts{
 };
 
 // Lines are drawn 19 pixels apart. The first paragraph takes three lines, so its box is 56 high
-// and the next one starts right under it.
+// and the next one starts right under it. The table of zones stands left of the picture: the rows
+// 24 pixels further left than drawn, the heading 8, each column starting under its heading, and the
+// picture 14 pixels further right, so that no reward is written over it.
 inline constexpr std::array kPage3Texts{
     heading("rulesText8", twips(120, 720, 3945, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Selecting the number on the board")),
@@ -233,34 +235,34 @@ inline constexpr std::array kPage3Texts{
                            "points based on the colour zone of the number that has been selected. "
                            "The amount of points for each colour zone is shown on the coloured "
                            "balls to the left of the playing board, and in the table below.")),
-    heading("rulesText14", twips(240, 4080, 6255, 405),
+    heading("rulesText14", twips(120, 4080, 6255, 405),
             QT_TRANSLATE_NOOP("RulesPage",
                               "Number generated               Colour Zone               Reward")),
-    line("rulesText7", twips(840, 4440, 6255, 405), kBodyFont,
+    line("rulesText7", twips(480, 4440, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "1  to 15                               Orange                          10")),
-    line("rulesText15", twips(840, 4680, 6255, 405), kBodyFont,
+    line("rulesText15", twips(480, 4680, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "16 to 28                              Turquoise                      20")),
-    line("rulesText16", twips(840, 4920, 6255, 405), kBodyFont,
+    line("rulesText16", twips(480, 4920, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "29 to 45                              Yellow                            50")),
-    line("rulesText17", twips(840, 5160, 6255, 405), kBodyFont,
+    line("rulesText17", twips(480, 5160, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "46 to 64                              Blue                               100")),
-    line("rulesText18", twips(840, 5400, 6255, 405), kBodyFont,
+    line("rulesText18", twips(480, 5400, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "65 to 79                              Green                            200")),
-    line("rulesText9", twips(840, 5640, 6255, 405), kBodyFont,
+    line("rulesText9", twips(480, 5640, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "80 to 90                              Purple                           300")),
-    line("rulesText19", twips(840, 5880, 6255, 405), kBodyFont,
+    line("rulesText19", twips(480, 5880, 6255, 405), kBodyFont,
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "91 to 100                            Red                               500")),
@@ -268,7 +270,7 @@ inline constexpr std::array kPage3Texts{
 inline constexpr std::array kPage3Pictures{
     PictureDesign{"boardPicture",
                   "images/board.jpg",
-                  {384, 296},
+                  {398, 296},
                   QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
 };
 
@@ -331,8 +333,10 @@ inline constexpr std::array kPage4Pictures{
                   QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
 };
 
-// The paragraph under "The End" takes five lines, 94 pixels: the texts from "Playing tips" on stand
-// 8 pixels lower so that it does not run into them, still clear of the legal notice.
+// The texts beside the picture wrap short of it, at 384 pixels, the paragraph under "The End" in
+// five lines and those under "Playing tips" in four each: the texts from "Playing tips" on stand
+// lower, each right under the one above, and the legal notice at the foot of the page, 19 pixels a
+// line, beside the button.
 inline constexpr std::array kPage5Texts{
     heading("rulesText10", twips(120, 540, 1665, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Further moves")),
@@ -354,31 +358,31 @@ inline constexpr std::array kPage5Texts{
              "player who runs out of time loses. If all the players except one run out of time, "
              "the last surviving player wins.")),
     heading("rulesText9", twips(120, 3480, 960, 285), QT_TRANSLATE_NOOP("RulesPage", "The End")),
-    body("rulesText8", twips(120, 3810, 6855, 1485),
+    body("rulesText8", twips(120, 3810, 5760, 1425),
          QT_TRANSLATE_NOOP("RulesPage",
                            "The game is over when there is a continuous path of counters "
                            "connecting hexagon 1 to hexagon 100. The player who plays the final "
                            "counter to complete this path gains a bonus score of 500. The player "
                            "with the highest score at the end of the game is the winner.")),
-    heading("rulesText5", twips(120, 5220, 1335, 285),
+    heading("rulesText5", twips(120, 5310, 1335, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Playing tips")),
-    body("rulesText13", twips(120, 5550, 6495, 885),
+    body("rulesText13", twips(120, 5640, 5760, 1140),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Throwing low numbers on the dice does not necessarily mean that your reward will be "
              "small. Look for Tezzle! and double Tezzle! opportunities to raise your reward.")),
-    body("rulesText14", twips(120, 6390, 5775, 1245),
+    body("rulesText14", twips(120, 6810, 5760, 1140),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Creating a number in the centre of the board may, for example, yield a "
                            "100 reward (in the blue zone) but you may be able to Tezzle! or double "
                            "Tezzle! on a smaller number to gain a higher reward.")),
-    body("legalNotice1", twips(120, 7560, 11655, 300),
+    body("legalNotice1", twips(120, 8070, 11655, 285),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Tezzle! — free software under the GNU General Public License, version 3 or later.")),
-    body("legalNotice2", twips(120, 7860, 11655, 300),
+    body("legalNotice2", twips(120, 8355, 7440, 285),
          QT_TRANSLATE_NOOP("RulesPage", "Copyright © 2026 the Tezzle! developers. No warranty.")),
-    body("legalNotice3", twips(120, 8160, 11655, 300),
+    body("legalNotice3", twips(120, 8640, 7440, 285),
          QT_TRANSLATE_NOOP("RulesPage", "Every picture and sound is made by the program itself.")),
 };
 inline constexpr std::array kPage5Pictures{

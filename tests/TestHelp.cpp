@@ -9,8 +9,11 @@
 #include "help/RulesPageData.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
+#include <QWheelEvent>
 
 using namespace harness;
 using tezzle::help::Help;
@@ -25,6 +28,21 @@ QStringList dice(const QWidget& page) {
         faces << (die->isEnabled() ? die->text() : QStringLiteral("off"));
     }
     return faces;
+}
+
+// How much ink a caption leaves, in whole pixels' worth of coverage.
+int inkOf(const QString& text, const QFont& font) {
+    QImage image(400, 60, QImage::Format_Alpha8);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setFont(font);
+    p.drawText(image.rect(), Qt::AlignCenter, text);
+    p.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qAlpha(image.pixel(x, y));
+    return ink / 255;
 }
 
 void press(QWidget* window, const char* button) {
@@ -54,7 +72,25 @@ private slots:
         help.openRulesPage(page);
         QWidget* window = help.rulesPage(page);
         QCOMPARE(layoutFaults(*window), QStringList());
+        // Bold buttons, Arial and Tahoma, are drawn heavier than the same captions regular.
+        for (const auto* button : window->findChildren<tezzle::ui::Button*>()) {
+            QFont regular = button->look().font;
+            regular.setBold(false);
+            QVERIFY2(inkOf(button->text(), button->look().font) >
+                         inkOf(button->text(), regular) * 6 / 5,
+                     qPrintable(button->objectName()));
+        }
         std::vector<QString> inkedBy(800 * 600);
+        // A picture's opaque area counts as ink: a caption over it is hard to read, or hidden.
+        for (auto* picture : window->findChildren<tezzle::ui::Picture*>()) {
+            const QImage image = picture->pixmap().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) != 0 &&
+                        window->rect().contains(picture->pos() + QPoint(x, y)))
+                        inkedBy[static_cast<std::size_t>((picture->y() + y) * 800 + picture->x() +
+                                                         x)] = picture->objectName();
+        }
         int captions = 0;
         for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly)) {
             if (box->text().isEmpty())
@@ -95,8 +131,21 @@ private slots:
         help.openRulesPage(1);
         for (int page = 1; page < 5; ++page) {
             QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
+            // Enter reads on, with a frame one can see around the button it presses.
+            QWidget* next = find(*help.rulesPage(page), "nextPageButton");
+            QCOMPARE(help.rulesPage(page)->focusWidget(), next);
+            if (page == 1 && QTest::qWaitForWindowActive(help.rulesPage(1))) {
+                const QRect ringed = next->geometry().adjusted(-2, -2, 2, 2);
+                QCOMPARE(find(*help.rulesPage(1), "keyboardFocusFrame")->geometry(), ringed);
+                const QImage shot = help.rulesPage(1)->grab().toImage();
+                const QPoint middle = ringed.center();
+                for (const QPoint at :
+                     {QPoint(middle.x(), ringed.top() + 1), QPoint(ringed.right() - 1, middle.y())})
+                    QCOMPARE(shot.pixelColor(at), QColor(Qt::white)); // white on blue
+            }
             press(help.rulesPage(page), "nextPageButton");
         }
+        QCOMPARE(help.rulesPage(5)->focusWidget(), find(*help.rulesPage(5), "previousPageButton"));
         QVERIFY(!help.rulesPage(5)->findChild<QWidget*>("nextPageButton"));
         for (int page = 5; page > 1; --page) {
             QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(page)});
@@ -130,6 +179,11 @@ private slots:
             QVERIFY(openWindows("cheatChart").isEmpty());
             help.closeRulesPages();
         }
+        // A game started from the set-up window closes the pages, not the chart page 2 opened.
+        help.openRulesPage(2);
+        press(help.rulesPage(2), "cheatChartButton");
+        help.closeRulesPages();
+        QVERIFY(help.rulesPage(2) == nullptr && help.cheatChart() != nullptr);
     }
 
     void diceDemonstration_data() {
@@ -215,20 +269,31 @@ private slots:
 
         auto* bar = find<QScrollBar>(*chart, "chartScrollBar");
         const QWidget* column1 = find(*chart, "productCell1x1");
-        // Column 1's left edge in the window for each value of the bar; the row numbers stay.
-        for (auto [value, at] : {std::pair{100, 33}, {50, 33 - 350}, {0, 33 - 700}, {100, 33}}) {
+        // Column 1's left edge in the window for each value of the bar, which starts at the left;
+        // the row numbers stay, and a column sliding under them is cut off cleanly at their edge.
+        QCOMPARE(bar->value(), 0);
+        for (auto [value, at] : {std::pair{0, 33}, {50, 33 - 350}, {100, 33 - 700}, {1, 33 - 7}}) {
             bar->setValue(value);
             QCOMPARE(column1->mapTo(chart, QPoint()).x(), at);
             QCOMPARE(find(*chart, "rowNumberCell10")->mapTo(chart, QPoint()), QPoint(8, 248));
         }
+        QCOMPARE(chart->grab().toImage().pixelColor(32, 40), QColor(0, 0, 192));
+        // The wheel down, over the table as over the bar, brings higher columns into view.
+        for (const char* over : {"productCell3x2", "chartScrollBar"}) {
+            QWheelEvent wheel({4, 4}, {}, {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&wheel); // from the mouse: passed up if unused
+            qApp->notify(find(*chart, over), &wheel);
+        }
+        QCOMPARE(bar->value(), 1 + 2 * QApplication::wheelScrollLines());
         // A drag moves the table once, when the scroll box is let go.
         bar->setSliderDown(true);
-        bar->setSliderPosition(60);
-        QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33);
+        bar->setSliderPosition(40);
+        QCOMPARE(bar->value(), 1 + 2 * QApplication::wheelScrollLines());
         bar->setSliderDown(false);
         QCOMPARE(column1->mapTo(chart, QPoint()).x(), 33 - 280);
         // At the far end the widened 100 of row 2 is whole inside the window.
-        bar->setValue(0);
+        bar->setValue(100);
         const QWidget* last = find(*chart, "productCell2x50");
         QCOMPARE(last->mapTo(chart, QPoint(last->width(), 0)).x(), 588);
 
@@ -240,7 +305,23 @@ private slots:
         help.closeCheatChart();
         QVERIFY(help.cheatChart() == nullptr);
         help.openCheatChart();
-        QCOMPARE(find<QScrollBar>(*help.cheatChart(), "chartScrollBar")->value(), 100);
+        QCOMPARE(find<QScrollBar>(*help.cheatChart(), "chartScrollBar")->value(), 0);
+        help.closeCheatChart();
+
+        // A new chart opens clear of the window that asked for it where the screen has room:
+        // above, beside or below it; else across the top.
+        const QPoint across((free.width() - 598) / 2, 0);
+        for (auto [asking, at] : {std::pair{QRect(0, 400, 800, 200), QPoint(101, 94)},
+                                  {QRect(0, 0, 150, 600), QPoint(150, 0)},
+                                  {QRect(650, 0, 150, 600), QPoint(52, 0)},
+                                  {QRect(0, 0, 800, 250), QPoint(101, 250)},
+                                  {QRect(0, 0, 800, 600), across}}) {
+            QWidget window;
+            window.setGeometry(asking.translated(free.topLeft()));
+            help.openCheatChart(&window);
+            QCOMPARE(help.cheatChart()->pos(), at + free.topLeft());
+            help.closeCheatChart();
+        }
     }
 
 private:

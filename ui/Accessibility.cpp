@@ -1,6 +1,7 @@
 #include "Accessibility.h"
 
 #include "Controls.h"
+#include "FocusFrame.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -24,6 +25,7 @@ QAccessibleInterface* controlInterface(const QString& className, QObject* object
 
 void installAccessibility() {
     QAccessible::installFactory(controlInterface);
+    showKeyboardFocus();
 }
 
 } // namespace tezzle::ui
