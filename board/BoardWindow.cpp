@@ -53,9 +53,9 @@ BoardWindow::BoardWindow(const ui::Services& services, QWidget* parent)
     , services_(services)
     , game_(services.settings, services.random)
     , driver_(services.clock,
-              {[this] { return game_.nextTickIn(); }, [this](Millis ms) { game_.advance(ms); },
+              {[this](std::uint16_t roles) { return game_.nextTickIn(roles); },
+               [this](Millis ms) { game_.advance(ms); }, [this] { carryOutEvents(); },
                [this] {
-                   carryOutEvents();
                    render();
                }},
               this) {
@@ -166,9 +166,7 @@ template <class Action> void BoardWindow::input(Action&& action) {
     if (game_.closed())
         return;
     action();
-    carryOutEvents();
-    render();
-    driver_.rearm();
+    driver_.afterInput();
 }
 
 void BoardWindow::throwDice() {
