@@ -1,5 +1,6 @@
 // Tezzle!: opens the title window, or with options a game at once.
 
+#include "ActionScript.h"
 #include "FirstPaint.h"
 #include "Options.h"
 #include "Program.h"
@@ -15,6 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <random>
 
 int main(int argc, char** argv) {
@@ -45,7 +47,10 @@ int main(int argc, char** argv) {
     SeededRandom random(seed);
     const ui::SteadyClock clock;
     const ui::DataFolder data = ui::DataFolder::besideProgram();
-    ui::SoundCuePlayer cues(data.root());
+    ui::SoundCuePlayer sound(data.root());
+    const std::unique_ptr<frontend::ActionScript> script =
+        frontend::ActionScript::fromEnvironment(sound);
+    ui::CuePlayer& cues = script ? static_cast<ui::CuePlayer&>(*script) : sound;
     const QDir saves(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const ui::Services services{settings,
                                 random,
@@ -62,6 +67,6 @@ int main(int argc, char** argv) {
     else
         program.start();
     // The cues load once the first window is up, so sound costs nothing at start-up.
-    frontend::FirstPaint::then(app, [&cues] { cues.preload(); });
+    frontend::FirstPaint::then(app, [&sound] { sound.preload(); });
     return app.exec();
 }
