@@ -68,6 +68,13 @@ long allThreadsSwitches(pid_t pid) {
     return sum;
 }
 
+void sleepFor(double seconds) {
+    timespec span{static_cast<time_t>(seconds),
+                  static_cast<long>((seconds - static_cast<long>(seconds)) * 1e9)};
+    while (nanosleep(&span, &span) != 0) {
+    }
+}
+
 #ifdef TEZZLE_X_DAMAGE
 // Watches the display for new top-level windows and the server's drawing into them.
 class DamageWatch {
@@ -80,7 +87,15 @@ public:
 
     // Before the program starts, so that no window of its escapes; false without the extension.
     bool open() {
-        connection_ = xcb_connect(nullptr, nullptr);
+        // A busy server now and then refuses a connection; it takes the next.
+        for (int tries = 0; tries < 20; ++tries) {
+            if (connection_ != nullptr)
+                xcb_disconnect(connection_);
+            connection_ = xcb_connect(nullptr, nullptr);
+            if (xcb_connection_has_error(connection_) == 0)
+                break;
+            sleepFor(0.05);
+        }
         if (xcb_connection_has_error(connection_) != 0)
             return false;
         const xcb_query_extension_reply_t* damage =
@@ -147,13 +162,6 @@ private:
     int firstEvent_ = 0;
 };
 #endif
-
-void sleepFor(double seconds) {
-    timespec span{static_cast<time_t>(seconds),
-                  static_cast<long>((seconds - static_cast<long>(seconds)) * 1e9)};
-    while (nanosleep(&span, &span) != 0) {
-    }
-}
 
 } // namespace
 

@@ -21,9 +21,12 @@ double monotonicSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-QWidget* visibleControl(const QString& name) {
+// "name", or "window/name" where several windows hold a control of that name.
+QWidget* visibleControl(const QString& path) {
+    const qsizetype slash = path.indexOf(u'/');
+    const QString name = path.mid(slash + 1);
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible())
+        if (!window->isVisible() || (slash >= 0 && window->objectName() != path.left(slash)))
             continue;
         if (window->objectName() == name)
             return window;

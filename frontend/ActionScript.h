@@ -12,7 +12,8 @@ namespace tezzle::frontend {
 
 // A way for bench/play-under-load to play the real program and time what it does. With
 // TEZZLE_ACTIONS set, the program reads one command a line from its standard input:
-//   click <object name>   a left click on the visible control of that name, in any window
+//   click <object name>   a left click on the visible control of that name, in any window, or
+//                         in one: <window's object name>/<object name>
 //   name <object name>    prints "name <object name> <its accessible name>" (a die's value)
 // and prints on its standard output, each with the monotonic clock's seconds:
 //   did <t> click <name>  the moment a click was made ("missing <name>" when there is none)
