@@ -28,10 +28,10 @@ private:
 };
 
 // Turns the timers a model keeps as data into one single-shot QTimer. It wakes only when a
-// model timer is due, and not at all while none runs. Each wake-up runs every tick that has come
-// due up to the real time, in order, so a late wake-up never shifts later ones; only a gap far
-// longer than any timer (the process was stopped, the machine slept) is cut short to one round
-// of ticks, so the model resumes instead of running the minutes it missed.
+// model timer is due or a frame waits to be drawn, and not at all while none runs. Each wake-up
+// runs every tick that has come due up to the real time, in order, so a late wake-up never shifts
+// later ones; only a gap far longer than any timer (the process was stopped, the machine slept) is
+// cut short to one round of ticks, so the model resumes instead of running the minutes it missed.
 //
 // What the model asks for (sounds, windows) is carried out at each wake-up at once; drawing
 // follows the screen: at most one render per display frame. Ticks that only change the picture
