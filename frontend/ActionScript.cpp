@@ -92,9 +92,10 @@ void ActionScript::run(const QString& command, const QString& name) {
     if (w == nullptr) {
         std::printf("missing %s\n", qPrintable(name));
     } else if (command == QLatin1String("click")) {
-        const double at = monotonicSeconds();
+        // Told before it is made: a button pressed paints at once, and that paint comes after.
+        std::printf("did %.6f click %s\n", monotonicSeconds(), qPrintable(name));
+        std::fflush(stdout);
         sendClick(w);
-        std::printf("did %.6f click %s\n", at, qPrintable(name));
     } else if (command == QLatin1String("name")) {
         std::printf("name %s %s\n", qPrintable(name), qPrintable(w->accessibleName()));
     }
