@@ -54,9 +54,9 @@ BoardWindow::BoardWindow(const ui::Services& services, QWidget* parent)
     , services_(services)
     , game_(services.settings, services.random)
     , driver_(services.clock,
-              {[this] { return game_.nextTickIn(); }, [this](Millis ms) { game_.advance(ms); },
+              {[this](std::uint16_t roles) { return game_.nextTickIn(roles); },
+               [this](Millis ms) { game_.advance(ms); }, [this] { carryOutEvents(); },
                [this] {
-                   carryOutEvents();
                    render();
                }},
               this) {
@@ -171,9 +171,7 @@ template <class Action> void BoardWindow::input(Action&& action) {
         return;
     hint_.clear(); // a throw or a choice answers it
     action();
-    carryOutEvents();
-    render();
-    driver_.rearm();
+    driver_.afterInput();
 }
 
 void BoardWindow::throwDice() {

@@ -38,8 +38,8 @@ void DiceDemo::advance(Millis ms) {
     });
 }
 
-std::optional<Millis> DiceDemo::nextTickIn() const {
-    const std::optional<Millis> due = timers_.nextDue();
+std::optional<Millis> DiceDemo::nextTickIn(std::uint16_t roles) const {
+    const std::optional<Millis> due = timers_.nextDue(roles);
     if (!due)
         return std::nullopt;
     return *due - timers_.now();

@@ -27,7 +27,7 @@ public:
     void stop() { timers_.stopAll(); }
 
     void advance(Millis ms);
-    std::optional<Millis> nextTickIn() const;
+    std::optional<Millis> nextTickIn(std::uint16_t roles = kAllTimers) const;
 
     const std::array<DieBox, 4>& shown() const { return shown_; }
     int diceShown() const { return diceShown_; }

@@ -212,8 +212,8 @@ void Game::advance(Millis ms) {
     timers_.advance(ms, [this](TimerRole role) { tick(role); });
 }
 
-std::optional<Millis> Game::nextTickIn() const {
-    const std::optional<Millis> due = timers_.nextDue();
+std::optional<Millis> Game::nextTickIn(std::uint16_t roles) const {
+    const std::optional<Millis> due = timers_.nextDue(roles);
     if (!due)
         return std::nullopt;
     return *due - timers_.now();

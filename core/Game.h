@@ -37,8 +37,8 @@ public:
     // Lets `ms` milliseconds pass, running every timer tick due within them.
     void advance(Millis ms);
 
-    // Milliseconds until the next tick, or none while no timer runs.
-    std::optional<Millis> nextTickIn() const;
+    // Milliseconds until the next tick of any of `roles` (timer bits), or none while none runs.
+    std::optional<Millis> nextTickIn(std::uint16_t roles = kAllTimers) const;
 
     const GameState& state() const { return state_; }
     const Timers& timers() const { return timers_; }

@@ -35,6 +35,13 @@ constexpr std::uint16_t timerBit(TimerRole role) {
     return static_cast<std::uint16_t>(1U << static_cast<unsigned>(role));
 }
 
+inline constexpr std::uint16_t kAllTimers = 0xFFFF;
+
+// Timers whose ticks change nothing but what is drawn (the rolling faces). A window may let them
+// come due unseen and run them late, a screen frame at a time, since the catch-up runs every
+// tick in order; every other tick may ask for a sound or a window, and is met on its time.
+inline constexpr std::uint16_t kDrawingOnlyTimers = timerBit(TimerRole::DiceRoll);
+
 // Timers kept as data. A timer with interval I that is started at t ticks at t + I, t + 2I, ...
 // Starting it, or setting its interval while it runs, restarts the countdown from now.
 //
@@ -69,7 +76,7 @@ public:
     Millis now() const { return now_; }
 
     // When the next tick of any timer in `roles` is due (absolute), or none.
-    std::optional<Millis> nextDue(std::uint16_t roles = 0xFFFF) const {
+    std::optional<Millis> nextDue(std::uint16_t roles = kAllTimers) const {
         const int i = first(roles, INT64_MAX);
         if (i < 0)
             return std::nullopt;
@@ -81,7 +88,7 @@ public:
         if (ms <= 0)
             return;
         const Millis until = now_ + ms;
-        for (int i = first(0xFFFF, until); i >= 0; i = first(0xFFFF, until)) {
+        for (int i = first(kAllTimers, until); i >= 0; i = first(kAllTimers, until)) {
             Timer& t = timers_[i];
             now_ = t.due;
             arm(t);

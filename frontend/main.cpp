@@ -1,5 +1,6 @@
 // Tezzle!: opens the title window, or with options a game at once.
 
+#include "ActionScript.h"
 #include "FirstPaint.h"
 #include "Options.h"
 #include "Program.h"
@@ -95,7 +96,10 @@ int main(int argc, char** argv) {
     SeededRandom random(seed);
     const ui::SteadyClock clock;
     const ui::DataFolder data = ui::DataFolder::besideProgram();
-    ui::SoundCuePlayer cues(data.root());
+    ui::SoundCuePlayer sound(data.root());
+    const std::unique_ptr<frontend::ActionScript> script =
+        frontend::ActionScript::fromEnvironment(sound);
+    ui::CuePlayer& cues = script ? static_cast<ui::CuePlayer&>(*script) : sound;
     const QDir saves(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const ui::Services services{settings,
                                 random,
@@ -113,9 +117,9 @@ int main(int argc, char** argv) {
         program.start();
     // The cues load once the first window is up, so sound costs nothing at start-up; with the
     // sound off they wait for the first cue wanted, which comes only once it is switched on.
-    frontend::FirstPaint::then(app, [&cues, &settings] {
+    frontend::FirstPaint::then(app, [&sound, &settings] {
         if (settings.soundOn == 1)
-            cues.preload();
+            sound.preload();
     });
     return app.exec();
 }

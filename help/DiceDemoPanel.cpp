@@ -12,7 +12,8 @@ DiceDemoPanel::DiceDemoPanel(QWidget& page, const ui::Services& services, Dice& 
     , services_(services)
     , demo_(services.settings, services.random, dice)
     , driver_(services.clock,
-              {[this] { return demo_.nextTickIn(); }, [this](Millis ms) { demo_.advance(ms); },
+              {[this](std::uint16_t roles) { return demo_.nextTickIn(roles); },
+               [this](Millis ms) { demo_.advance(ms); }, nullptr,
                [this] {
                    render();
                }},
@@ -36,8 +37,7 @@ void DiceDemoPanel::throwDice() {
     driver_.sync(); // the click lands at the moment it was made
     if (const std::optional<Cue> cue = demo_.throwDice())
         services_.cues.play(*cue);
-    render();
-    driver_.rearm();
+    driver_.afterInput();
 }
 
 void DiceDemoPanel::stop() {

@@ -205,7 +205,8 @@ private slots:
         Help help(p.services);
         help.openRulesPage(2);
         QWidget* page = help.rulesPage(2);
-        auto& driver = page->findChild<tezzle::help::DiceDemoPanel*>()->driver();
+        auto* panel = page->findChild<tezzle::help::DiceDemoPanel*>();
+        auto& driver = panel->driver();
         const QStringList blank{"off", "off", "off", "off"};
         QCOMPARE(dice(*page), blank);
 
@@ -235,6 +236,26 @@ private slots:
         QCOMPARE(dice(*page), settles);
         QVERIFY(!driver.armed());
         QCOMPARE(p.cues.played.size(), cupdice.size() * 2);
+
+        // Every wake-up 40 ms late while the faces roll: the dice still settle on their beat.
+        p.random.throws = {{3, 3, 4, 4}};
+        press(page, "demoThrowDiceButton");
+        const tezzle::Millis thrown = p.clock.now_;
+        for (int i = 0; i < 4; ++i) {
+            const tezzle::Millis beat = thrown + settled + 250 * i;
+            while (*driver.nextWakeAt() + 40 < beat) {
+                p.clock.now_ = *driver.nextWakeAt() + 40;
+                driver.sync();
+            }
+            for (const int early : {1, 0}) {
+                p.clock.now_ = beat - early;
+                driver.sync();
+                QCOMPARE(panel->demo().diceShown(), i + 1 - early);
+            }
+        }
+        p.run(100); // the last frame drawn
+        QCOMPARE(dice(*page), (QStringList{"3", "3", "4", "4"}));
+        QVERIFY(!driver.armed());
 
         // Closing the page stops a throw; opened again, its dice are blank.
         p.random.throws = {{1, 1, 1, 1}};

@@ -28,18 +28,28 @@ private:
 };
 
 // Turns the timers a model keeps as data into one single-shot QTimer. It wakes only when a
-// model timer is due, and not at all while none runs. Each wake-up lets the time that passed
-// go by in the model, but never past its next tick: after a stall or a suspend the model goes
-// on with one round of ticks instead of running the minutes it missed.
+// model timer is due or a frame waits to be drawn, and not at all while none runs. Each wake-up
+// runs every tick that has come due up to the real time, in order, so a late wake-up never shifts
+// later ones; only a gap far longer than any timer (the process was stopped, the machine slept) is
+// cut short to one round of ticks, so the model resumes instead of running the minutes it missed.
+//
+// What the model asks for (sounds, windows) is carried out at each wake-up at once; drawing
+// follows the screen: at most one render per display frame. Ticks that only change the picture
+// (kDrawingOnlyTimers) are left to come due and run at the next frame, a batch at a time.
 class TimerDriver : public QObject {
     Q_OBJECT
 
 public:
     struct Model {
-        std::function<std::optional<Millis>()> nextTickIn;
+        // Milliseconds until the next tick of any of the given timers, or none while none runs.
+        std::function<std::optional<Millis>(std::uint16_t roles)> nextTickIn;
         std::function<void(Millis)> advance;
-        std::function<void()> afterAdvance; // carry out what the model asks, redraw
+        std::function<void()> carryOut; // what the model asked for: at once
+        std::function<void()> render;   // redraw from the model's state: paced to the screen
     };
+
+    // Longer than any model timer: a gap this long is a stop, not a late wake-up.
+    static constexpr Millis kLongestGap = 5000;
 
     TimerDriver(const Clock& clock, Model model, QObject* parent = nullptr);
 
@@ -47,22 +57,32 @@ public:
     // input, so a click lands at the moment it was made.
     void sync();
 
-    // Arms the timer for the model's next tick, or disarms it; call after input changed it.
+    // After input changed the model: carries out what it asks, renders at once (an answer to
+    // the player does not wait for a frame) and re-arms.
+    void afterInput();
+
+    // Arms the timer for the next wake-up, or disarms it; call after input changed the model.
     void rearm();
 
     bool armed() const { return timer_.isActive(); }
 
-    // When, on the clock, the model's next tick is due; none while no model timer runs.
-    std::optional<Millis> nextWakeAt() const {
-        const std::optional<Millis> next = model_.nextTickIn();
-        return next ? std::optional<Millis>(lastSync_ + *next) : std::nullopt;
-    }
+    // When, on the clock, the driver wakes next; none while no model timer runs and nothing
+    // waits to be drawn.
+    std::optional<Millis> nextWakeAt() const;
+
+    // The shortest time between two renders: one frame of the primary screen.
+    Millis frameInterval() const { return frame_; }
 
 private:
+    void renderNow(Millis now);
+
     const Clock& clock_;
     Model model_;
     QTimer timer_;
+    Millis frame_;
     Millis lastSync_ = 0;
+    Millis lastRender_ = 0;
+    bool renderDue_ = false;
 };
 
 } // namespace tezzle::ui
