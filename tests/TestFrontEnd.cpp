@@ -217,6 +217,7 @@ private slots:
         click("boardWindow", "throwDiceButton");
         t.run(2250 + 5000 + 2000);
         QCOMPARE(textOf(*window("boardWindow"), "bannerLabel"), QString("OUT OF TIME!"));
+        QCOMPARE(int(t.settings.soundOn), 0); // later windows are silent until the title's load
         QVERIFY(openWindows("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
         QWidget* high = window("highScoreWindow");
