@@ -299,7 +299,7 @@ int Game::lastMover() const {
 }
 
 // With two players an even move counter is exactly Red's turn; asking for Red as well keeps the
-// computer to Red's turns in settings that pair it with another number of players.
+// computer to Red's turns in set-ups that pair it with another number of players.
 bool Game::computerToMove() const {
     return computerLevel_ != 0 && state_.turnCounter % 2 == 0 &&
            playerToMove() == kComputerPlayerIndex;

@@ -132,7 +132,7 @@ SavedGameRead parseSavedGame(std::string_view text) {
         return {SavedGameStatus::BadLevel, 202, std::nullopt};
     game.turnCounter = at(203);
     game.targetScore = at(204);
-    // An empty score box stays empty here; the settings take it as 0.
+    // An empty score box stays empty here; a reopened game takes it as 0.
     for (int i = 0; i < 4; ++i)
         game.scores[static_cast<std::size_t>(i)] = values[205 + i];
     game.setup.timeAllowed = at(209);

@@ -3,7 +3,6 @@
 #include "SafeWrite.h"
 #include "SmallFile.h"
 #include "core/SavedGame.h"
-#include "core/Settings.h"
 
 #include <optional>
 #include <string>
