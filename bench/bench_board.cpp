@@ -44,12 +44,12 @@ struct Program {
                    ui::DataFolder(TEZZLE_BIN_DIR "/data"),
                    folder.filePath("lastgame.inf"),
                    folder.filePath("highscores.txt")} {
-        settings.numPlayers = 2;
         settings.soundOn = 1;
         settings.connarray = gridConnArray();
     }
     QTemporaryDir folder;
     Settings settings;
+    GameSetup setup{.numPlayers = 2, .soundOn = 1};
     SeededRandom random{7};
     Silence cues;
     HandClock clock;
@@ -59,7 +59,7 @@ struct Program {
 void boardOpensAndPaints(benchmark::State& state) {
     Program p;
     for (auto _ : state) {
-        board::BoardWindow window(p.services);
+        board::BoardWindow window(p.services, p.setup);
         window.show();
         benchmark::DoNotOptimize(window.grab()); // the first paint of the whole window
     }
@@ -83,15 +83,14 @@ void runFor(Program& p, board::BoardWindow& window, Millis ms) {
 // turn: processor time over the 4.25 s the turn lasts on screen.
 void turnOnScreen(benchmark::State& state) {
     Program p;
-    auto window = std::make_unique<board::BoardWindow>(p.services);
+    auto window = std::make_unique<board::BoardWindow>(p.services, p.setup);
     window->show();
     QCoreApplication::processEvents();
     double cpuSeconds = 0;
     for (auto _ : state) {
         if (!window->game().running() || !window->game().state().throwDiceEnabled) {
             state.PauseTiming();
-            p.settings.board.fill(0);
-            window = std::make_unique<board::BoardWindow>(p.services);
+            window = std::make_unique<board::BoardWindow>(p.services, p.setup);
             window->show();
             QCoreApplication::processEvents();
             state.ResumeTiming();
@@ -127,7 +126,8 @@ void idleBoardWakeUps(benchmark::State& state) {
     Program p;
     ui::SteadyClock steady;
     board::BoardWindow window(ui::Services{p.settings, p.random, p.cues, steady, p.services.data,
-                                           p.services.savedGamePath, p.services.highScorePath});
+                                           p.services.savedGamePath, p.services.highScorePath},
+                              p.setup);
     window.show();
     QCoreApplication::processEvents();
     TimerCount timers;

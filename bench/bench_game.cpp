@@ -11,23 +11,17 @@
 
 namespace {
 
-tezzle::Settings twoPlayers() {
-    tezzle::Settings settings;
-    settings.numPlayers = 2;
-    settings.connarray = tezzle::gridConnArray();
-    return settings;
-}
+constexpr tezzle::GameSetup kTwoPlayers{.numPlayers = 2, .soundOn = 0};
 
 // One turn: throw, the dice animation (about 200 ticks), a click, the change of turn.
 void engineTurn(benchmark::State& state) {
     tezzle::SeededRandom random(11);
-    tezzle::Settings settings = twoPlayers();
-    auto game = std::make_unique<tezzle::Game>(settings, random);
+    const tezzle::ConnArray connarray = tezzle::gridConnArray();
+    auto game = std::make_unique<tezzle::Game>(kTwoPlayers, connarray, random);
     for (auto _ : state) {
         if (!game->running()) {
             state.PauseTiming();
-            settings = twoPlayers();
-            game = std::make_unique<tezzle::Game>(settings, random);
+            game = std::make_unique<tezzle::Game>(kTwoPlayers, connarray, random);
             state.ResumeTiming();
         }
         game->throwDice();
@@ -44,9 +38,9 @@ BENCHMARK(engineTurn);
 
 void simulatedGame(benchmark::State& state) {
     tezzle::SimulationConfig config;
-    config.players = 2;
-    config.computerLevel = static_cast<int>(state.range(0));
-    config.clock = static_cast<int>(state.range(1));
+    config.setup.numPlayers = 2;
+    config.setup.computerLevel = static_cast<std::int16_t>(state.range(0));
+    config.setup.timeAllowed = static_cast<std::int16_t>(state.range(1));
     const tezzle::ConnArray connarray = tezzle::gridConnArray();
     tezzle::SeededRandom gameRandom(3);
     tezzle::SeededRandom playerRandom(4);

@@ -49,17 +49,18 @@ void setAccessibleText(QWidget* w, const QString& name) {
 
 } // namespace
 
-BoardWindow::BoardWindow(const ui::Services& services, QWidget* parent)
+BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start, QWidget* parent)
     : QWidget(parent)
     , services_(services)
-    , game_(services.settings, services.random)
+    , game_(start, services.settings.connarray, services.random)
     , driver_(services.clock,
               {[this](std::uint16_t roles) { return game_.nextTickIn(roles); },
                [this](Millis ms) { game_.advance(ms); }, [this] { carryOutEvents(); },
                [this] {
                    render();
                }},
-              this) {
+              this)
+    , soundTold_(game_.soundOn()) {
     setObjectName(QStringLiteral("boardWindow"));
     ui::bareTitleBar(*this);
     ui::centreform(*this);
@@ -191,6 +192,8 @@ void BoardWindow::newGame() {
 }
 
 void BoardWindow::carryOutEvents() {
+    if (game_.soundOn() != soundTold_)
+        emit soundSwitched(soundTold_ = game_.soundOn());
     game_.takeEvents(events_);
     for (const GameEvent& event : events_)
         std::visit(Overloaded{

@@ -27,8 +27,8 @@ class BoardWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Opens a new game, or the saved one when the settings say a game is being restarted.
-    explicit BoardWindow(const ui::Services& services, QWidget* parent = nullptr);
+    // Opens a new game from its set-up, or reopens a saved one.
+    BoardWindow(const ui::Services& services, const GameStart& start, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
     const Game& game() const { return game_; }
@@ -50,6 +50,9 @@ signals:
     void closeCheatChart();
     // Exit could not save the game; the previous saved game is whole.
     void saveFailed(const QString& reason);
+    // The game's sound switch changed (the end of the game turns it off), told before the
+    // batch of events it came with.
+    void soundSwitched(std::int16_t soundOn);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +75,7 @@ private:
     Game game_;
     ui::TimerDriver driver_;
     std::vector<GameEvent> events_;
+    std::int16_t soundTold_ = 0; // the game's switch as last told
     bool inCloseEvent_ = false;
     QString typed_; // digits of a number being chosen by keyboard
     QString hint_;  // why typed digits chose nothing, shown in their place

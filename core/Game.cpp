@@ -9,37 +9,53 @@
 
 namespace tezzle {
 
-Game::Game(Settings& settings, RandomSource& random)
-    : settings_(settings)
+Game::Game(const GameSetup& setup, const ConnArray& connarray, RandomSource& random)
+    : connarray_(connarray)
     , random_(random) {
-    open();
+    open(setup, nullptr);
 }
 
-void Game::open() {
-    // Damaged settings (a restored file) are read as the nearest game that makes sense.
-    numPlayers_ = std::clamp<int>(settings_.numPlayers, 1, kMaxPlayers);
-    computerLevel_ = std::clamp<int>(settings_.computerLevel, 0, 3);
-    timeAllowed_ = settings_.timeAllowed;
-    const bool restored = settings_.restartGame == 1;
+Game::Game(const SavedGame& saved, const ConnArray& connarray, RandomSource& random)
+    : connarray_(connarray)
+    , random_(random) {
+    open(saved.setup, &saved);
+}
+
+Game::Game(const GameStart& start, const ConnArray& connarray, RandomSource& random)
+    : connarray_(connarray)
+    , random_(random) {
+    if (const auto* saved = std::get_if<SavedGame>(&start))
+        open(saved->setup, saved);
+    else
+        open(std::get<GameSetup>(start), nullptr);
+}
+
+void Game::open(const GameSetup& setup, const SavedGame* saved) {
+    // A damaged set-up (a restored file) is read as the nearest game that makes sense.
+    numPlayers_ = std::clamp<int>(setup.numPlayers, 1, kMaxPlayers);
+    computerLevel_ = std::clamp<int>(setup.computerLevel, 0, 3);
+    timeAllowed_ = setup.timeAllowed;
+    soundOn_ = setup.soundOn;
+    const bool restored = saved != nullptr;
 
     for (int i = 0; i < kMaxPlayers; ++i)
         state_.players[i].shown = i < numPlayers_;
 
     if (restored) {
-        state_.turnCounter = settings_.savedTurnCounter;
+        state_.turnCounter = saved->turnCounter;
         // The change of turn announces whoever is to play; until it has, nobody throws.
         timers_.setInterval(TimerRole::ChangeOfTurn, 1);
         timers_.start(TimerRole::ChangeOfTurn);
         state_.throwDiceEnabled = false;
     }
 
-    // A new game starts on an empty board whatever the settings still hold; in a restored one
-    // an owner outside 1 to 4 is a damaged file, and that hexagon is free.
+    // A new game starts on an empty board; in a restored one an owner outside 1 to 4 is a
+    // damaged file, and that hexagon is free.
     int next = 0;
     for (int i = kFirstNumber; i <= kLastNumber; ++i) {
-        if (!restored || settings_.board[i] < 0 || settings_.board[i] > kMaxPlayers)
-            settings_.board[i] = 0;
-        if (settings_.board[i] > 0)
+        if (restored && saved->board[i] >= 0 && saved->board[i] <= kMaxPlayers)
+            board_[i] = saved->board[i];
+        if (board_[i] > 0)
             state_.coveredCells[next++] = static_cast<std::int16_t>(i);
     }
     state_.coveredNext = static_cast<std::int16_t>(next + 1);
@@ -50,12 +66,12 @@ void Game::open() {
         state_.clockRowShown = true;
     }
     if (restored)
-        restorePosition();
+        restorePosition(*saved);
 }
 
-void Game::restorePosition() {
+void Game::restorePosition(const SavedGame& saved) {
     for (int i = kFirstNumber; i <= kLastNumber; ++i) {
-        const int owner = settings_.board[i];
+        const int owner = board_[i];
         if (owner <= 0)
             continue;
         state_.covered.set(i);
@@ -63,9 +79,9 @@ void Game::restorePosition() {
     }
     for (int i = 0; i < kMaxPlayers; ++i) {
         PlayerPanel& panel = state_.players[i];
-        panel.score = settings_.savedScores[i + 1];
-        state_.scores[i] = settings_.savedScores[i + 1];
-        panel.clock = settings_.savedClocks[i + 1];
+        panel.score = saved.scores[i].value_or(0);
+        state_.scores[i] = saved.scores[i].value_or(0);
+        panel.clock = saved.clocks[i];
         // Whether a player was out of time is not saved: a clock at 0 or below says so.
         if (timeAllowed_ != 0 && panel.shown && panel.clock <= 0)
             panel.inPlay = false;
@@ -105,7 +121,7 @@ void Game::throwDice() {
     } while ((state_.allowed & free).none());
 
     state_.diceShown = 0;
-    startReveal(timers_, settings_.soundOn == 1);
+    startReveal(timers_, soundOn_ == 1);
     cue(Cue::CupDice);
 }
 
@@ -192,17 +208,17 @@ void Game::close() {
 
 SavedGame Game::savedGame() const {
     SavedGame saved;
-    saved.board = settings_.board;
-    saved.numPlayers = static_cast<std::int16_t>(numPlayers_);
-    saved.computerLevel = static_cast<std::int16_t>(computerLevel_);
+    saved.board = board_;
+    saved.setup.numPlayers = static_cast<std::int16_t>(numPlayers_);
+    saved.setup.computerLevel = static_cast<std::int16_t>(computerLevel_);
     saved.turnCounter = state_.turnCounter;
     saved.targetScore = state_.targetScore;
     for (int i = 0; i < kMaxPlayers; ++i) {
         saved.scores[i] = state_.players[i].score;
         saved.clocks[i] = state_.players[i].clock;
     }
-    saved.timeAllowed = static_cast<std::int16_t>(timeAllowed_);
-    saved.soundOn = settings_.soundOn;
+    saved.setup.timeAllowed = static_cast<std::int16_t>(timeAllowed_);
+    saved.setup.soundOn = soundOn_;
     return saved;
 }
 
@@ -270,7 +286,7 @@ void Game::takeEvents(std::vector<GameEvent>& into) {
 
 // The one place that decides whether a cue sounds.
 void Game::cue(Cue c) {
-    if (settings_.soundOn == 1)
+    if (soundOn_ == 1)
         events_.emplace_back(events::PlayCue{c});
 }
 
@@ -283,7 +299,7 @@ int Game::lastMover() const {
 }
 
 // With two players an even move counter is exactly Red's turn; asking for Red as well keeps the
-// computer to Red's turns in settings that pair it with another number of players.
+// computer to Red's turns in set-ups that pair it with another number of players.
 bool Game::computerToMove() const {
     return computerLevel_ != 0 && state_.turnCounter % 2 == 0 &&
            playerToMove() == kComputerPlayerIndex;

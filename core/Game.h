@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameEvents.h"
+#include "GameSetup.h"
 #include "GameState.h"
 #include "PathSearch.h"
 #include "Random.h"
@@ -9,19 +10,22 @@
 #include "Timers.h"
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace tezzle {
 
-// One game on one board, without any window. Made when the board opens: a new game, or the
-// saved one when settings.restartGame is 1. Input arrives as calls, time as advance(); the
-// window redraws from state() and carries out takeEvents().
-//
-// The game reads the shared settings when it opens (players, computer level, clocks, saved
-// values) and keeps reading soundOn; it writes board at every move and soundOn at the end.
+// How a board opens: a new game from its set-up, or a saved game reopened.
+using GameStart = std::variant<GameSetup, SavedGame>;
+
+// One game on one board, without any window. Made when the board opens, from a set-up or a saved
+// game. Input arrives as calls, time as advance(); the window redraws from state() and carries
+// out takeEvents(). The game keeps its own board and sound switch; nothing it does reaches back.
 class Game {
 public:
-    Game(Settings& settings, RandomSource& random);
+    Game(const GameSetup& setup, const ConnArray& connarray, RandomSource& random);
+    Game(const SavedGame& saved, const ConnArray& connarray, RandomSource& random);
+    Game(const GameStart& start, const ConnArray& connarray, RandomSource& random);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -51,6 +55,9 @@ public:
     int numPlayers() const { return numPlayers_; }
     int computerLevel() const { return computerLevel_; }
     int timeAllowed() const { return timeAllowed_; }
+    // The switch in force: the set-up's, until the end of the game turns it off.
+    std::int16_t soundOn() const { return soundOn_; }
+    const OwnerBoard& board() const { return board_; }
 
     int playerToMove() const; // index 0 to 3
     int lastMover() const;    // index of the player who clicked last
@@ -63,8 +70,8 @@ public:
     SavedGame savedGame() const;
 
 private:
-    void open();
-    void restorePosition();
+    void open(const GameSetup& setup, const SavedGame* restored);
+    void restorePosition(const SavedGame& saved);
     void buttonReset();
     void tick(TimerRole role);
 
@@ -91,7 +98,7 @@ private:
     void bumpTurnCounter();
     void close();
 
-    Settings& settings_;
+    const ConnArray& connarray_;
     RandomSource& random_;
     Timers timers_;
     PathSearch pathSearch_;
@@ -100,6 +107,8 @@ private:
     int numPlayers_ = 1;
     int computerLevel_ = 0;
     int timeAllowed_ = 0;
+    std::int16_t soundOn_ = 0;
+    OwnerBoard board_{};
     bool closed_ = false;
 };
 

@@ -13,7 +13,7 @@ void Game::checkendofgame() {
     pathSearch_.reset();
     const std::span<const std::int16_t> cells(state_.coveredCells);
     if (pathSearch_.okToCheck(cells, state_.coveredNext)) {
-        pathSearch_.findPath(settings_.connarray, cells, state_.coveredNext);
+        pathSearch_.findPath(connarray_, cells, state_.coveredNext);
         state_.pathReadout = pathSearch_.readout();
     }
 
@@ -22,9 +22,9 @@ void Game::checkendofgame() {
         state_.ending = Ending::Path;
         state_.pathCompleter = state_.gameWinner;
         timers_.stop(TimerRole::ChangeOfTurn);
-        if (settings_.soundOn == 1) {
+        if (soundOn_ == 1) {
             cue(Cue::Crowd);
-            settings_.soundOn = 0; // nothing more sounds in this game
+            soundOn_ = 0; // nothing more sounds in this game
         }
         state_.banner = texts::kGameOver;
         timers_.start(TimerRole::PathBonus);
@@ -66,9 +66,9 @@ void Game::endOnTime(int winner, std::string_view banner, Rgb colour) {
     state_.bannerColour = colour;
     timers_.stop(TimerRole::ChangeOfTurn);
     timers_.start(TimerRole::GameOverFlash);
-    if (settings_.soundOn == 1) {
+    if (soundOn_ == 1) {
         cue(Cue::Crowd);
-        settings_.soundOn = 0;
+        soundOn_ = 0;
     }
     if (numPlayers_ == 1 || computerLevel_ > 0)
         events_.emplace_back(
@@ -160,7 +160,7 @@ void Game::flashGameOver() {
     if (count % 2 == 1) {
         state_.bannerColour = colours::kWhite;
         if (count > 15)
-            settings_.soundOn = 0;
+            soundOn_ = 0;
     } else if (state_.gameWinner >= 1 && state_.gameWinner <= kMaxPlayers) {
         state_.bannerColour = kPlayers[state_.gameWinner - 1].colour;
     }

@@ -45,7 +45,7 @@ void Game::legalMove(int n, int player) {
     // Points pile up to the largest 16-bit value and stay there.
     state_.scores[player] = saturate16(state_.scores[player] + points);
     state_.players[player].score = state_.scores[player];
-    settings_.board[n] = static_cast<std::int16_t>(player + 1);
+    board_[n] = static_cast<std::int16_t>(player + 1);
 
     const int next = state_.coveredNext;
     state_.coveredCells[next - 1] = static_cast<std::int16_t>(n);

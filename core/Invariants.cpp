@@ -6,9 +6,9 @@
 
 namespace tezzle {
 
-InvariantChecker::InvariantChecker(const Game& game, const Settings& settings)
+InvariantChecker::InvariantChecker(const Game& game, const OwnerBoard& board)
     : game_(game)
-    , settings_(settings) {
+    , board_(board) {
     const GameState& s = game.state();
     shadowCovered_ = s.covered;
     seenCoveredNext_ = s.coveredNext;
@@ -58,7 +58,7 @@ void InvariantChecker::checkBoard() {
     if (!(listed == s.covered))
         fail("coveredCells and the covered hexagons differ");
     for (int i = kFirstNumber; i <= kLastNumber; ++i) {
-        const int owner = settings_.board[i];
+        const int owner = board_[i];
         if (owner < 0 || owner > kMaxPlayers || (owner > 0) != s.covered.test(i) ||
             s.counterPictures[i].empty() == s.covered.test(i))
             fail("hexagon " + std::to_string(i) + " has owner " + std::to_string(owner) +
@@ -70,7 +70,7 @@ void InvariantChecker::checkNewMoves() {
     const GameState& s = game_.state();
     for (int k = seenCoveredNext_; k < s.coveredNext; ++k) {
         const int n = s.coveredCells[k - 1];
-        const int owner = settings_.board[n];
+        const int owner = board_[n];
         if (owner < 1 || owner > kMaxPlayers)
             continue; // reported by checkBoard
         movePoints_[owner - 1] = saturate16(movePoints_[owner - 1] + moveValue(n, shadowCovered_));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Game.h"
-#include "Settings.h"
 
 #include <array>
 #include <string>
@@ -15,7 +14,10 @@ namespace tezzle {
 // who still has time and names them; an ended game accepts nothing.
 class InvariantChecker {
 public:
-    InvariantChecker(const Game& game, const Settings& settings);
+    explicit InvariantChecker(const Game& game)
+        : InvariantChecker(game, game.board()) {}
+    // Checks `board` as the owners of the hexagons instead of the game's own.
+    InvariantChecker(const Game& game, const OwnerBoard& board);
 
     void check();
     // The next check looks at the whole board even if no move was made.
@@ -35,7 +37,7 @@ private:
     void checkEnding();
 
     const Game& game_;
-    const Settings& settings_;
+    const OwnerBoard& board_;
     NumberSet shadowCovered_;
     std::array<int, kMaxPlayers> movePoints_{};
     std::array<bool, kMaxPlayers> hasScored_{};

@@ -39,10 +39,9 @@ public:
     Match(const SimulationConfig& config, const ConnArray& connarray, RandomSource& gameRandom,
           RandomSource& playerRandom)
         : config_(config)
-        , settings_(makeSettings(config, connarray))
-        , game_(settings_, gameRandom)
+        , game_(config.setup, connarray, gameRandom)
         , playerRandom_(playerRandom)
-        , checker_(game_, settings_) {}
+        , checker_(game_) {}
 
     GameRecord play() {
         for (;;) {
@@ -79,16 +78,6 @@ public:
     }
 
 private:
-    static Settings makeSettings(const SimulationConfig& config, const ConnArray& connarray) {
-        Settings s;
-        s.numPlayers = static_cast<std::int16_t>(config.players);
-        s.computerLevel = static_cast<std::int16_t>(config.computerLevel);
-        s.timeAllowed = static_cast<std::int16_t>(config.clock);
-        s.soundOn = config.sound ? 1 : 0;
-        s.connarray = connarray;
-        return s;
-    }
-
     bool closingSequenceRuns() const {
         return game_.timers().running(TimerRole::PathBonus) ||
                game_.timers().running(TimerRole::FinalWinner);
@@ -135,8 +124,8 @@ private:
             const bool wrong = uniform() < config_.illegalRate && illegal.any();
             choice = pickFrom(wrong ? illegal : candidates, playerRandom_);
             thinking = 200 + static_cast<Millis>(uniform() * 3000);
-            if (config_.clock > 0 && uniform() < config_.slowRate)
-                thinking = Millis{config_.clock} * 1000 + 1000;
+            if (config_.setup.timeAllowed > 0 && uniform() < config_.slowRate)
+                thinking = Millis{config_.setup.timeAllowed} * 1000 + 1000;
         }
 
         const Millis clickAt = game_.now() + thinking;
@@ -156,7 +145,6 @@ private:
     }
 
     const SimulationConfig& config_;
-    Settings settings_;
     Game game_;
     RandomSource& playerRandom_;
     InvariantChecker checker_;

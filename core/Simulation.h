@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameSetup.h"
 #include "GameState.h"
 #include "Random.h"
 #include "Settings.h"
@@ -13,11 +14,9 @@ namespace tezzle {
 
 // Whole games without a window, at virtual speed: for soak tests, benchmarks and tezzle-sim.
 struct SimulationConfig {
-    int players = 2;
-    int computerLevel = 0; // the computer plays Red at this level (a two-player game)
-    int blueLevel = 0;     // Blue plays a computer strategy at this level; 0 = scripted human
-    int clock = 0;         // seconds on each clock, 0 = clocks off
-    bool sound = false;
+    // With a computer level the computer plays Red (a two-player game).
+    GameSetup setup{.numPlayers = 2, .soundOn = 0};
+    int blueLevel = 0; // Blue plays a computer strategy at this level; 0 = scripted human
     // The scripted human: how often it clicks a number the throw cannot make, and how often it
     // thinks longer than its clock allows.
     double illegalRate = 0.05;

@@ -10,10 +10,18 @@
 
 namespace tezzle {
 
+inline constexpr int kHighScoreRows = 10;
+
 // Rows 0 to 4 are the table of a player alone, rows 5 to 9 of a player against the computer,
 // each from the highest score down; row 10 is not used.
 using HighNames = std::array<std::string, kHighScoreRows + 1>;
 using HighScores = std::array<std::int16_t, kHighScoreRows + 1>;
+
+// The tables as whoever shows them holds them.
+struct HighScoreTable {
+    HighNames names{};
+    HighScores scores{};
+};
 
 inline constexpr int kHighScoreTableRows = 5;
 // The longest name a player can type, in characters; longer names in a file still read, up

@@ -82,16 +82,16 @@ std::string formatSavedGame(const SavedGame& game) {
         appendLine(text, static_cast<std::int16_t>(i));
         appendLine(text, game.board[i]);
     }
-    appendLine(text, game.numPlayers);
-    appendLine(text, game.computerLevel);
+    appendLine(text, game.setup.numPlayers);
+    appendLine(text, game.setup.computerLevel);
     appendLine(text, game.turnCounter);
     appendLine(text, game.targetScore);
     for (const auto& score : game.scores)
         appendLine(text, score);
-    appendLine(text, game.timeAllowed);
+    appendLine(text, game.setup.timeAllowed);
     for (std::int16_t clock : game.clocks)
         appendLine(text, clock);
-    appendLine(text, game.soundOn);
+    appendLine(text, game.setup.soundOn);
     return text;
 }
 
@@ -123,22 +123,22 @@ SavedGameRead parseSavedGame(std::string_view text) {
         if (game.board[i] < 0 || game.board[i] > 4)
             return {SavedGameStatus::BadOwner, 2 * i, std::nullopt};
     }
-    game.numPlayers = at(201);
-    if (game.numPlayers < 1 || game.numPlayers > 4)
+    game.setup.numPlayers = at(201);
+    if (game.setup.numPlayers < 1 || game.setup.numPlayers > 4)
         return {SavedGameStatus::BadPlayers, 201, std::nullopt};
-    game.computerLevel = at(202);
-    if (game.computerLevel < 0 || game.computerLevel > 3 ||
-        (game.computerLevel != 0 && game.numPlayers != 2))
+    game.setup.computerLevel = at(202);
+    if (game.setup.computerLevel < 0 || game.setup.computerLevel > 3 ||
+        (game.setup.computerLevel != 0 && game.setup.numPlayers != 2))
         return {SavedGameStatus::BadLevel, 202, std::nullopt};
     game.turnCounter = at(203);
     game.targetScore = at(204);
-    // An empty score box stays empty here; the settings take it as 0.
+    // An empty score box stays empty here; a reopened game takes it as 0.
     for (int i = 0; i < 4; ++i)
         game.scores[static_cast<std::size_t>(i)] = values[205 + i];
-    game.timeAllowed = at(209);
+    game.setup.timeAllowed = at(209);
     for (int i = 0; i < 4; ++i)
         game.clocks[static_cast<std::size_t>(i)] = at(210 + i);
-    game.soundOn = at(214);
+    game.setup.soundOn = at(214);
     return {SavedGameStatus::Ok, 0, game};
 }
 
@@ -159,13 +159,6 @@ SavedGameRead readSavedGame(const std::string& path) {
 
 WriteResult writeSavedGame(const std::string& path, const SavedGame& game) {
     return writeFileSafely(path, formatSavedGame(game));
-}
-
-SavedGameRead restoreSavedGame(const std::string& path, Settings& settings) {
-    SavedGameRead read = readSavedGame(path);
-    if (read.game)
-        applySavedGame(*read.game, settings);
-    return read;
 }
 
 std::string describe(const SavedGameRead& read) {

@@ -3,7 +3,6 @@
 #include "SafeWrite.h"
 #include "SmallFile.h"
 #include "core/SavedGame.h"
-#include "core/Settings.h"
 
 #include <optional>
 #include <string>
@@ -47,10 +46,6 @@ SavedGameRead readSavedGame(const std::string& path);
 
 // Saves safely: a failed save reports why and leaves the previous saved game whole.
 WriteResult writeSavedGame(const std::string& path, const SavedGame& game);
-
-// Reads the saved game and, only when it is good, puts it into the settings for a board to
-// reopen. A missing or damaged file changes no setting.
-SavedGameRead restoreSavedGame(const std::string& path, Settings& settings);
 
 // A sentence for the player about a failed read.
 std::string describe(const SavedGameRead& read);

@@ -65,9 +65,11 @@ int rowTop(int row) {
 
 } // namespace
 
-HighScoreWindow::HighScoreWindow(const ui::Services& services, int highPosition, QWidget* parent)
+HighScoreWindow::HighScoreWindow(const ui::Services& services, HighScoreTable& table,
+                                 int highPosition, QWidget* parent)
     : QWidget(parent)
     , services_(services)
+    , table_(table)
     , highPosition_(highPosition) {
     setUpSmallWindow(*this, "highScoreWindow", kDarkBlue);
     // Unlike the other small windows, this one has its title and a close button.
@@ -126,8 +128,8 @@ HighScoreWindow::~HighScoreWindow() {
 
 void HighScoreWindow::showRows() {
     for (int row = 0; row < kHighScoreRows; ++row) {
-        const QString name = QString::fromStdString(services_.settings.highNames[row]);
-        const int points = services_.settings.highScores[row];
+        const QString name = QString::fromStdString(table_.names[row]);
+        const int points = table_.scores[row];
         // A row nobody has reached yet stays blank.
         const QString score = name.isEmpty() && points == 0 ? QString() : QString::number(points);
         names_[row]->setText(name);
@@ -146,9 +148,8 @@ bool HighScoreWindow::confirm() {
     if (stored_)
         return true;
     stored_ = true;
-    Settings& s = services_.settings;
     const HighScoreStore store =
-        storeHighScoreName(services_.highScorePath.toStdString(), s.highNames, s.highScores,
+        storeHighScoreName(services_.highScorePath.toStdString(), table_.names, table_.scores,
                            static_cast<std::int16_t>(highPosition_), name_->text().toStdString());
     // Rows another copy of the game stored meanwhile may have moved the new one.
     if (store.highPosition > 0)
@@ -202,15 +203,15 @@ bool HighScoreWindow::confirm() {
 }
 
 void HighScoreWindow::forgetEntry() {
-    Settings& s = services_.settings;
+    HighScoreTable& s = table_;
     const int last =
         firstHighScoreRow(highPosition_ > kHighScoreTableRows) + kHighScoreTableRows - 1;
     for (int row = highPosition_ - 1; row < last; ++row) {
-        s.highNames[row] = s.highNames[row + 1];
-        s.highScores[row] = s.highScores[row + 1];
+        s.names[row] = s.names[row + 1];
+        s.scores[row] = s.scores[row + 1];
     }
-    s.highNames[last].clear();
-    s.highScores[last] = 0;
+    s.names[last].clear();
+    s.scores[last] = 0;
 }
 
 void HighScoreWindow::leave() {

@@ -23,8 +23,10 @@ class HighScoreWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows the tables as the settings hold them; highPosition (1 to 10) is the new row, or 0.
-    HighScoreWindow(const ui::Services& services, int highPosition, QWidget* parent = nullptr);
+    // Shows `table`, which the program holds and this window names the new row in;
+    // highPosition (1 to 10) is the new row, or 0.
+    HighScoreWindow(const ui::Services& services, HighScoreTable& table, int highPosition,
+                    QWidget* parent = nullptr);
     ~HighScoreWindow() override;
 
     // Stores the typed name in the new row and writes the file, once. False with the reason
@@ -53,6 +55,7 @@ private:
     void leave();
 
     const ui::Services& services_;
+    HighScoreTable& table_;
     int highPosition_ = 0;
     bool stored_ = false;
     QLineEdit* name_ = nullptr;

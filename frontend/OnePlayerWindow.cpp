@@ -67,9 +67,10 @@ constexpr std::array<LevelOption, 3> kLevels{{
 
 } // namespace
 
-OnePlayerWindow::OnePlayerWindow(const ui::Services& services, QWidget* parent)
-    : QWidget(parent) {
-    services.settings.computerLevel = 0;
+OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& chosen,
+                                 QWidget* parent)
+    : QWidget(parent)
+    , chosen_(chosen) {
     setUpSmallWindow(*this, "onePlayerWindow", kDarkBlue);
     ui::buildAll(this, kControls, "OnePlayerWindow");
 
@@ -89,15 +90,25 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, QWidget* parent)
     levels_->button(3)->setChecked(true);
 
     connect(ui::control<ui::Button>(this, "playSoloButton"), &ui::Button::clicked, this,
-            &OnePlayerWindow::soloClicked);
+            &OnePlayerWindow::chooseSolo);
     connect(ui::control<ui::Button>(this, "playComputerButton"), &ui::Button::clicked, this,
-            &OnePlayerWindow::computerClicked);
+            &OnePlayerWindow::chooseComputer);
     connect(ui::control<ui::Button>(this, "exitButton"), &ui::Button::clicked, this,
             &OnePlayerWindow::exitClicked);
 }
 
-int OnePlayerWindow::chosenLevel() const {
-    return levels_->checkedId();
+void OnePlayerWindow::chooseSolo() {
+    GameSetup solo = chosen_;
+    solo.numPlayers = 1;
+    solo.computerLevel = 0;
+    emit setupChosen(solo);
+}
+
+void OnePlayerWindow::chooseComputer() {
+    GameSetup duel = chosen_;
+    duel.numPlayers = 2;
+    duel.computerLevel = static_cast<std::int16_t>(levels_->checkedId());
+    emit setupChosen(duel);
 }
 
 void OnePlayerWindow::closeEvent(QCloseEvent* event) {

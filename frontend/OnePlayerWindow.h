@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameSetup.h"
 #include "ui/Services.h"
 
 #include <QWidget>
@@ -13,19 +14,23 @@ class OnePlayerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit OnePlayerWindow(const ui::Services& services, QWidget* parent = nullptr);
-
-    int chosenLevel() const; // 1 to 3
+    // `chosen` is the set-up window's choice, which this one completes.
+    OnePlayerWindow(const ui::Services& services, const GameSetup& chosen,
+                    QWidget* parent = nullptr);
 
 signals:
-    void soloClicked();
-    void computerClicked();
+    // Alone (one player), or against the computer at the ticked level (two players).
+    void setupChosen(const GameSetup& setup);
     void exitClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void chooseSolo();
+    void chooseComputer();
+
+    GameSetup chosen_;
     QButtonGroup* levels_ = nullptr;
 };
 

@@ -83,21 +83,21 @@ Options parseOptions(const QStringList& arguments) {
             return options;
         }
     }
-    QuickStart start;
+    QuickStart start{.numPlayers = 2};
     const auto& [chosenPlayers, level, seconds] = values;
-    start.sound = !parser.isSet(noSound);
-    start.clock = seconds.value_or(0);
+    start.soundOn = parser.isSet(noSound) ? 0 : 1;
+    start.timeAllowed = static_cast<std::int16_t>(seconds.value_or(0));
     if (level) {
         if (chosenPlayers && *chosenPlayers != 1 && *chosenPlayers != 2) {
             options.error = tr("a game against the computer has one human player");
             return options;
         }
-        start.computerLevel = *level;
-        start.players = 2;
+        start.computerLevel = static_cast<std::int16_t>(*level);
+        start.numPlayers = 2;
     } else if (chosenPlayers) {
-        start.players = *chosenPlayers;
+        start.numPlayers = static_cast<std::int16_t>(*chosenPlayers);
     }
-    if (chosenPlayers || level || seconds || !start.sound)
+    if (chosenPlayers || level || seconds || start.soundOn == 0)
         options.quickStart = start;
     return options;
 }

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "core/GameSetup.h"
+
 #include <QStringList>
 
 #include <optional>
 
 namespace tezzle::frontend {
 
-// A game started from the command line, skipping the set-up windows.
-struct QuickStart {
-    int players = 2;
-    int computerLevel = 0; // the computer plays Red; the game then has two players
-    int clock = 0;         // seconds each player has, 0 = no clocks
-    bool sound = true;
-};
+// A game started from the command line, skipping the set-up windows. With a computer level the
+// computer plays Red, and the game has two players.
+using QuickStart = GameSetup;
 
 struct Options {
     std::optional<QuickStart> quickStart; // none: open the title window

@@ -29,9 +29,10 @@ template <class Window> void dismiss(QPointer<Window>& window) {
 
 } // namespace
 
-Program::Program(const ui::Services& services, QObject* parent)
+Program::Program(const ui::Services& services, Settings& settings, QObject* parent)
     : QObject(parent)
     , services_(services)
+    , settings_(settings)
     , help_(services) {}
 
 Program::~Program() {
@@ -48,31 +49,28 @@ void Program::start() {
 }
 
 void Program::quickStart(const QuickStart& start) {
-    Settings& s = services_.settings;
-    if (!readConnArray(services_.data.path("connarray.dat").toStdString(), s.connarray)
+    if (!readConnArray(services_.data.path("connarray.dat").toStdString(), settings_.connarray)
              .complete()) {
         showTitle(false); // which tells the player why no game can start
         return;
     }
-    s.numPlayers = static_cast<std::int16_t>(start.players);
-    s.computerLevel = static_cast<std::int16_t>(start.computerLevel);
-    s.timeAllowed = static_cast<std::int16_t>(start.clock);
-    s.soundOn = start.sound ? 1 : 0;
-    s.restartGame = 0;
-    s.board.fill(0);
-    openBoard();
+    settings_.soundOn = start.soundOn;
+    openBoard(start);
 }
 
 void Program::click() {
-    if (services_.settings.soundOn == 1)
+    if (settings_.soundOn == 1)
         services_.cues.play(Cue::Click);
 }
 
 void Program::showTitle(bool afterGame) {
     if (!title_) {
         title_ = new TitleWindow(services_);
-        connect(title_, &TitleWindow::okClicked, this, [this] { titleOk(true); });
-        connect(title_, &TitleWindow::pictureClicked, this, [this] { titleOk(false); });
+        // The title's load switches the sound on and reads the board adjacency table.
+        settings_.soundOn = 1;
+        settings_.connarray = title_->connarray();
+        connect(title_, &TitleWindow::okClicked, this, &Program::titleOk);
+        connect(title_, &TitleWindow::pictureClicked, this, &Program::titleOk);
         connect(title_, &TitleWindow::restartClicked, this, &Program::restartPreviousGame);
         connect(title_, &TitleWindow::exitClicked, this, &Program::quitRequested);
     }
@@ -88,12 +86,11 @@ void Program::showTitle(bool afterGame) {
 void Program::showSetup() {
     if (!setup_) {
         setup_ = new SetupWindow(services_);
-        connect(setup_, &SetupWindow::playersChosen, this, &Program::startGame);
+        connect(setup_, &SetupWindow::setupChosen, this, &Program::startGame);
         connect(setup_, &SetupWindow::rulesClicked, this, [this] { help_.openRulesPage(1); });
         connect(setup_, &SetupWindow::highScoresClicked, this, [this] {
             closeHighScores();
             const QString problem = HighScoreWindow::describe(readHighScoreFile());
-            services_.settings.highPosition = 0;
             showHighScores(0);
             highScores_->showMessage(
                 damagedCopy_.isEmpty() ? problem : HighScoreWindow::damagedCopyKept(damagedCopy_));
@@ -103,11 +100,10 @@ void Program::showSetup() {
     ui::bringToFront(*setup_);
 }
 
-void Program::showOnePlayer() {
+void Program::showOnePlayer(const GameSetup& chosen) {
     if (!onePlayer_) {
-        onePlayer_ = new OnePlayerWindow(services_);
-        connect(onePlayer_, &OnePlayerWindow::soloClicked, this, &Program::playSolo);
-        connect(onePlayer_, &OnePlayerWindow::computerClicked, this, &Program::playAgainstComputer);
+        onePlayer_ = new OnePlayerWindow(services_, chosen);
+        connect(onePlayer_, &OnePlayerWindow::setupChosen, this, &Program::playOnePlayer);
         connect(onePlayer_, &OnePlayerWindow::exitClicked, this, [this] {
             showSetup();
             dismiss(onePlayer_);
@@ -116,10 +112,13 @@ void Program::showOnePlayer() {
     ui::bringToFront(*onePlayer_);
 }
 
-void Program::openBoard() {
+void Program::openBoard(const GameStart& start) {
     dismiss(board_); // a board never shown: nothing to save
-    board_ = new board::BoardWindow(services_);
+    board_ = new board::BoardWindow(services_, start);
     board_->setAttribute(Qt::WA_DeleteOnClose);
+    // The end of a game switches the sound off for the windows after it, until the title's load.
+    connect(board_, &board::BoardWindow::soundSwitched, this,
+            [this](std::int16_t soundOn) { settings_.soundOn = soundOn; });
     connect(board_, &board::BoardWindow::goToTitle, this, [this] {
         showTitle(true);
         click(); // after the title's load, which has switched the sound on
@@ -139,78 +138,56 @@ void Program::openBoard() {
     ui::bringToFront(*board_);
 }
 
-void Program::titleOk(bool clearBoard) {
-    Settings& s = services_.settings;
-    s.restartGame = 0;
-    if (clearBoard)
-        s.board.fill(0);
+void Program::titleOk() {
     showSetup();
     dismiss(title_);
     click();
 }
 
 void Program::restartPreviousGame() {
-    Settings& s = services_.settings;
     // Read again: the file may have gone bad since the title window looked at it.
-    const SavedGameRead read = restoreSavedGame(services_.savedGamePath.toStdString(), s);
+    const SavedGameRead read = readSavedGame(services_.savedGamePath.toStdString());
     if (!read.game) {
-        s.restartGame = 0;
         title_->restartRefused(read);
         return;
     }
-    s.restartGame = 1;
-    openBoard();
+    settings_.soundOn = read.game->setup.soundOn;
+    openBoard(*read.game);
     dismiss(title_);
     click(); // with the sound switch just restored
-    s.restartGame = 0;
 }
 
-void Program::startGame(int players) {
-    Settings& s = services_.settings;
+void Program::startGame(const GameSetup& setup) {
     dismiss(board_);
-    s.numPlayers = static_cast<std::int16_t>(players);
-    s.soundOn = setup_->chosenSound();
-    s.timeAllowed = setup_->chosenTimeAllowed();
-    s.board.fill(0);
-    if (players == 1)
-        showOnePlayer();
+    settings_.soundOn = setup.soundOn;
+    if (setup.numPlayers == 1)
+        showOnePlayer(setup);
     else
-        openBoard();
+        openBoard(setup);
     help_.closeRulesPages();
     dismiss(setup_);
     click();
 }
 
-void Program::playSolo() {
-    services_.settings.numPlayers = 1;
-    services_.settings.computerLevel = 0;
-    openBoard();
-    dismiss(onePlayer_);
-    click();
-}
-
-void Program::playAgainstComputer() {
-    services_.settings.computerLevel = static_cast<std::int16_t>(onePlayer_->chosenLevel());
-    services_.settings.numPlayers = 2;
-    openBoard();
+void Program::playOnePlayer(const GameSetup& setup) {
+    openBoard(setup);
     dismiss(onePlayer_);
     click();
 }
 
 HighScoreRead Program::readHighScoreFile() {
     // A missing or damaged file leaves the rows the program already holds.
-    Settings& s = services_.settings;
-    return readHighScores(services_.highScorePath.toStdString(), s.highNames, s.highScores);
+    return readHighScores(services_.highScorePath.toStdString(), highScoreTable_.names,
+                          highScoreTable_.scores);
 }
 
 void Program::offerHighScore(int blueScore, bool againstComputer) {
-    Settings& s = services_.settings;
     closeHighScores(); // a row still being named is stored before the tables change
     readHighScoreFile();
-    s.highPosition = checkhighscore(s.highNames, s.highScores, againstComputer,
-                                    static_cast<std::int16_t>(blueScore));
-    if (s.highPosition != 0)
-        showHighScores(s.highPosition);
+    const int highPosition = checkhighscore(highScoreTable_.names, highScoreTable_.scores,
+                                            againstComputer, static_cast<std::int16_t>(blueScore));
+    if (highPosition != 0)
+        showHighScores(highPosition);
 }
 
 void Program::closeHighScores() {
@@ -221,7 +198,7 @@ void Program::closeHighScores() {
 
 void Program::showHighScores(int highPosition) {
     closeHighScores();
-    highScores_ = new HighScoreWindow(services_, highPosition);
+    highScores_ = new HighScoreWindow(services_, highScoreTable_, highPosition);
     highScores_->setAttribute(Qt::WA_DeleteOnClose);
     connect(highScores_, &HighScoreWindow::damagedFileKept, this,
             [this](const QString& path) { damagedCopy_ = path; });

@@ -22,7 +22,9 @@ class Program : public QObject {
     Q_OBJECT
 
 public:
-    explicit Program(const ui::Services& services, QObject* parent = nullptr);
+    // `settings` is the object the services show the windows read-only: the program alone
+    // writes it.
+    Program(const ui::Services& services, Settings& settings, QObject* parent = nullptr);
     ~Program() override;
 
     void start();                             // the title window
@@ -33,6 +35,7 @@ public:
     OnePlayerWindow* onePlayerWindow() const { return onePlayer_; }
     board::BoardWindow* boardWindow() const { return board_; }
     HighScoreWindow* highScoreWindow() const { return highScores_; }
+    HighScoreTable& highScoreTable() { return highScoreTable_; }
     help::Help& help() { return help_; }
 
 signals:
@@ -41,21 +44,22 @@ signals:
 private:
     void showTitle(bool afterGame);
     void showSetup();
-    void showOnePlayer();
-    void openBoard();
+    void showOnePlayer(const GameSetup& chosen);
+    void openBoard(const GameStart& start);
     void showHighScores(int highPosition);
     void closeHighScores();
 
-    void titleOk(bool clearBoard);
+    void titleOk();
     void restartPreviousGame();
-    void startGame(int players);
-    void playSolo();
-    void playAgainstComputer();
+    void startGame(const GameSetup& setup);
+    void playOnePlayer(const GameSetup& setup);
     void offerHighScore(int blueScore, bool againstComputer);
     HighScoreRead readHighScoreFile();
     void click();
 
     const ui::Services& services_;
+    Settings& settings_;
+    HighScoreTable highScoreTable_; // as last read or stored
     help::Help help_;
     QPointer<TitleWindow> title_;
     QPointer<SetupWindow> setup_;

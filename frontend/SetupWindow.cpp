@@ -95,7 +95,6 @@ constexpr std::array kControls{
 SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     : QWidget(parent)
     , services_(services) {
-    services.settings.computerLevel = 0;
     setUpSmallWindow(*this, "setupWindow", kDarkBlue);
     ui::buildAll(this, kControls, "SetupWindow");
 
@@ -137,7 +136,7 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
             this, QStringLiteral("playerCountButton%1").arg(players).toLatin1().constData());
         button->setAccessibleName(tr("%n player(s)", nullptr, players));
         connect(button, &ui::Button::clicked, this,
-                [this, players] { emit playersChosen(players); });
+                [this, players] { emit setupChosen(chosenSetup(players)); });
     }
     connect(ui::control<ui::Button>(this, "rulesButton"), &ui::Button::clicked, this,
             &SetupWindow::rulesClicked);
@@ -154,14 +153,13 @@ void SetupWindow::showTimeBox(bool shown) {
     timeAllowed_->setVisible(shown);
 }
 
-std::int16_t SetupWindow::chosenSound() const {
-    return playSound_->isChecked() ? 1 : 0;
-}
-
-std::int16_t SetupWindow::chosenTimeAllowed() const {
-    if (!timersOn_->isChecked())
-        return 0;
-    return timeAllowedFrom(timeAllowed_->text().toStdString());
+GameSetup SetupWindow::chosenSetup(int players) const {
+    return {.numPlayers = static_cast<std::int16_t>(players),
+            .computerLevel = 0,
+            .timeAllowed = timersOn_->isChecked()
+                               ? timeAllowedFrom(timeAllowed_->text().toStdString())
+                               : std::int16_t{0},
+            .soundOn = static_cast<std::int16_t>(playSound_->isChecked() ? 1 : 0)};
 }
 
 void SetupWindow::closeEvent(QCloseEvent* event) {

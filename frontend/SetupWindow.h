@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameSetup.h"
 #include "ui/Services.h"
 
 #include <QWidget>
@@ -16,12 +17,9 @@ class SetupWindow : public QWidget {
 public:
     explicit SetupWindow(const ui::Services& services, QWidget* parent = nullptr);
 
-    // The choices as the boxes hold them when a game starts.
-    std::int16_t chosenSound() const;
-    std::int16_t chosenTimeAllowed() const; // 0 with the clocks off
-
 signals:
-    void playersChosen(int players);
+    // A number of players was clicked: the set-up as the boxes then hold it, without a computer.
+    void setupChosen(const GameSetup& setup);
     void rulesClicked();
     void highScoresClicked();
     void exitClicked();
@@ -31,6 +29,7 @@ protected:
 
 private:
     void showTimeBox(bool shown);
+    GameSetup chosenSetup(int players) const;
 
     const ui::Services& services_;
     QCheckBox* playSound_ = nullptr;

@@ -64,7 +64,6 @@ constexpr QRect kPictureArea{24, 104, 320, 240};
 TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     : QWidget(parent) {
     setUpSmallWindow(*this, "titleWindow", kSilver);
-    services.settings.soundOn = 1;
 
     auto* picture = new ui::Picture(this);
     picture->setObjectName(QStringLiteral("titlePicture"));
@@ -92,8 +91,7 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     if (!saved.game)
         greyRestart(saved);
 
-    adjacency_ = readConnArray(services.data.path("connarray.dat").toStdString(),
-                               services.settings.connarray);
+    adjacency_ = readConnArray(services.data.path("connarray.dat").toStdString(), connarray_);
     if (!adjacency_.complete()) {
         restart_->setEnabled(false);
         ok->setEnabled(false);

@@ -19,9 +19,10 @@ class TitleWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Its load: centres itself, switches the sound on, shows its picture and reads the board
-    // adjacency file. Each step runs whatever became of the one before; a table that cannot be
-    // read in full is told to the player, and then only "Exit" works.
+    // Its load: centres itself, shows its picture and reads the board adjacency file (the
+    // program switches the sound on as it opens it). Each step runs whatever became of the one
+    // before; a table that cannot be read in full is told to the player, and then only "Exit"
+    // works.
     explicit TitleWindow(const ui::Services& services, QWidget* parent = nullptr);
 
     void setCancel(); // after a game left with Exit
@@ -29,6 +30,7 @@ public:
     // The saved game could not be restored: the player is told why, and Restart is greyed.
     void restartRefused(const SavedGameRead& read);
     bool adjacencyComplete() const { return adjacency_.complete(); }
+    const ConnArray& connarray() const { return connarray_; } // as the load read it
 
 signals:
     void okClicked();
@@ -44,6 +46,7 @@ private:
     void greyRestart(const SavedGameRead& read);
 
     AdjacencyReadResult adjacency_;
+    ConnArray connarray_{};
     ui::Button* restart_ = nullptr;
     ui::TextBox* message_ = nullptr;
     QString shownMessage_;

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
                                 saves.filePath(QStringLiteral("lastgame.inf")),
                                 saves.filePath(QStringLiteral("highscores.txt"))};
 
-    frontend::Program program(services);
+    frontend::Program program(services, settings);
     QObject::connect(&program, &frontend::Program::quitRequested, &app, &QApplication::quit);
     if (options.quickStart)
         program.quickStart(*options.quickStart);

@@ -69,12 +69,11 @@ inline std::vector<std::pair<int, int>> owned(const std::vector<int>& numbers, i
     return owners;
 }
 
-struct Options {
-    int players = 2;
-    int computerLevel = 0;
-    int clock = 0;
-    int sound = 1;
-};
+// A set-up from a table's plain numbers.
+inline GameSetup gameSetup(int players, int computerLevel = 0, int clock = 0, int sound = 1) {
+    return {static_cast<std::int16_t>(players), static_cast<std::int16_t>(computerLevel),
+            static_cast<std::int16_t>(clock), static_cast<std::int16_t>(sound)};
+}
 
 // A position to open the game in, as if it were restored from a saved game.
 struct Position {
@@ -86,33 +85,30 @@ struct Position {
 
 class Table {
 public:
-    explicit Table(Options o = {}) {
-        settings.numPlayers = static_cast<std::int16_t>(o.players);
-        settings.computerLevel = static_cast<std::int16_t>(o.computerLevel);
-        settings.timeAllowed = static_cast<std::int16_t>(o.clock);
-        settings.soundOn = static_cast<std::int16_t>(o.sound);
-        settings.connarray = gridConnArray();
+    explicit Table(const GameSetup& chosen = gameSetup(2))
+        : setup(chosen) {}
+
+    Game& open() { return *(game = std::make_unique<Game>(setup, connarray, random)); }
+    Game& reopen(const SavedGame& saved) {
+        setup = saved.setup;
+        return *(game = std::make_unique<Game>(saved, connarray, random));
     }
 
-    Game& open() { return *(game = std::make_unique<Game>(settings, random)); }
-
     Game& restore(const Position& p) {
-        settings.restartGame = 1;
-        settings.board.fill(0);
+        SavedGame saved;
+        saved.setup = setup;
         for (auto [n, owner] : p.owners)
-            settings.board[n] = static_cast<std::int16_t>(owner);
-        settings.savedTurnCounter = static_cast<std::int16_t>(p.turnCounter);
+            saved.board[n] = static_cast<std::int16_t>(owner);
+        saved.turnCounter = static_cast<std::int16_t>(p.turnCounter);
         for (int i = 0; i < 4; ++i) {
-            settings.savedScores[i + 1] = p.scores[i];
-            settings.savedClocks[i + 1] = p.clocks[i];
+            saved.scores[i] = p.scores[i];
+            saved.clocks[i] = p.clocks[i];
         }
-        open();
-        settings.restartGame = 0;
-        return *game;
+        return reopen(saved);
     }
 
     // How long the four dice take to show; a throw of the given dice that waits for them.
-    Millis revealTime() const { return settings.soundOn == 1 ? 2250 : 1050; }
+    Millis revealTime() const { return setup.soundOn == 1 ? 2250 : 1050; }
     void throwAndReveal(const Dice& dice) {
         random.throws.push_back(dice);
         game->throwDice();
@@ -136,7 +132,8 @@ public:
         return out;
     }
 
-    Settings settings;
+    GameSetup setup;
+    ConnArray connarray = gridConnArray();
     ScriptedRandom random;
     std::unique_ptr<Game> game;
 };

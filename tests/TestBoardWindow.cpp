@@ -85,9 +85,9 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
 }
 
 struct Board {
-    explicit Board(TestProgram& program)
+    Board(TestProgram& program, const GameStart& start)
         : p(program)
-        , window(new BoardWindow(program.services)) {
+        , window(new BoardWindow(program.services, start)) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
     }
@@ -111,17 +111,12 @@ private slots:
     // a clock running out, checked against the game's state at every step.
     void mirrorsTheGameThroughATurnOfFourPlayers() {
         TestProgram p;
-        Settings& s = p.settings;
-        s.numPlayers = 4;
-        s.timeAllowed = 30;
-        s.restartGame = 1;
+        SavedGame s{.setup = {.numPlayers = 4, .timeAllowed = 30}, .turnCounter = -1};
         for (auto [n, owner] : {std::pair{12, 2}, {18, 3}, {25, 4}, {32, 2}})
             s.board[n] = static_cast<std::int16_t>(owner);
-        s.savedTurnCounter = -1;
-        s.savedScores = {0, 0, 130, 20, 50};
-        s.savedClocks = {0, 30, 25, 30, 12};
-        Board b(p);
-        s.restartGame = 0;
+        s.scores = {std::int16_t{0}, std::int16_t{130}, std::int16_t{20}, std::int16_t{50}};
+        s.clocks = {30, 25, 30, 12};
+        Board b(p, s);
         QCOMPARE(b.mismatches(), QStringList());
 
         auto turn = [&](const Dice& dice, int n, Millis think) {
@@ -172,9 +167,7 @@ private slots:
         const std::vector<int> red{3,  5,  6,  8,  9,  10, 12, 13, 14,
                                    15, 17, 18, 19, 20, 21, 23, 24, 25};
         TestProgram p;
-        p.settings.numPlayers = 2;
-        p.settings.timeAllowed = 900;
-        Board b(p);
+        Board b(p, GameSetup{.numPlayers = 2, .timeAllowed = 900});
         // Keys go where the keyboard focus is, the board itself when no button has it.
         auto key = [&](Qt::Key k) {
             QWidget* focus = b.window->focusWidget();
@@ -252,9 +245,7 @@ private slots:
     // and a screen reader can tell what each control is.
     void captionsFitAndReadAloud() {
         TestProgram p;
-        p.settings.numPlayers = 4;
-        p.settings.timeAllowed = 600;
-        Board b(p);
+        Board b(p, GameSetup{.numPlayers = 4, .timeAllowed = 600});
         find<QWidget>(*b.window, "illegalMoveLabel")->show();
         QCOMPARE(layoutFaults(*b.window), QStringList());
         auto* banner = find<ui::TextBox>(*b.window, "bannerLabel");

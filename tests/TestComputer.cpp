@@ -69,7 +69,7 @@ private slots:
     void theComputerPlaysRed() {
         QFETCH(int, sound);
         QFETCH(int, clock);
-        Table t({.players = 2, .computerLevel = 3, .clock = clock, .sound = sound});
+        Table t(gameSetup(2, 3, clock, sound));
         const Dice redsDice{2, 3, 4, 6};
         t.random.throws = {redsDice};
         Game& game = t.restore({.owners = {{1, 1}, {2, 1}}, .turnCounter = 0});
@@ -81,7 +81,7 @@ private slots:
         game.advance(t.revealTime() + 999);
         QVERIFY(s.turnCounter == 0 && game.acceptsNumberClick());
         game.advance(1);
-        QVERIFY(t.settings.board[96] == 2 && s.players[1].score == 500); // the best it makes
+        QVERIFY(t.game->board()[96] == 2 && s.players[1].score == 500); // the best it makes
         QVERIFY(s.turnCounter == 1 && !s.illegalMoveShown);
         // The move timer and the clock start together; the computer moves first.
         QVERIFY(s.players[1].clock == 2000 && !game.timers().running(TimerRole::ComputerMove));
@@ -95,7 +95,7 @@ private slots:
         game.advance(2000 + t.revealTime());
         QVERIFY(game.timers().running(TimerRole::ComputerMove));
         game.clickNumber(4);
-        QVERIFY(t.settings.board[4] == 2 && s.turnCounter == 3);
+        QVERIFY(t.game->board()[4] == 2 && s.turnCounter == 3);
         game.advance(1000);
         QVERIFY(!game.timers().running(TimerRole::ComputerMove));
         QVERIFY(s.turnCounter == 3 && s.coveredNext == 6);

@@ -54,11 +54,13 @@ private slots:
         std::mt19937 random(3202);
         int accepted = 0;
         for (int round = 0; round < 6000; ++round) {
-            tezzle::SavedGame g{.numPlayers = static_cast<std::int16_t>(random() % 4 + 1)};
-            g.computerLevel = g.numPlayers == 2 ? static_cast<std::int16_t>(random() % 4) : 0;
+            tezzle::SavedGame g{
+                .setup = {.numPlayers = static_cast<std::int16_t>(random() % 4 + 1)}};
+            g.setup.computerLevel =
+                g.setup.numPlayers == 2 ? static_cast<std::int16_t>(random() % 4) : 0;
             for (int i = 1; i <= 100; ++i)
                 g.board[i] = static_cast<std::int16_t>(random() % 5);
-            for (auto* v : {&g.turnCounter, &g.targetScore, &g.timeAllowed, &g.soundOn,
+            for (auto* v : {&g.turnCounter, &g.targetScore, &g.setup.timeAllowed, &g.setup.soundOn,
                             &g.clocks[0], &g.clocks[1], &g.clocks[2], &g.clocks[3]})
                 *v = static_cast<std::int16_t>(random());
             for (auto& s : g.scores)

@@ -52,7 +52,7 @@ private slots:
     void aGameLeftAndRestarted() {
         TestProgram t;
         t.settings.soundOn = 0;
-        Program program(t.services);
+        Program program(t.services, t.settings);
         program.start();
         QCOMPARE(int(t.settings.soundOn), 1); // the title's load switches the sound on
         // Each window named and centred, frame and all (the first one shown within its frame's
@@ -122,7 +122,7 @@ private slots:
         QFETCH(int, players);
         QFETCH(int, computerLevel);
         TestProgram t;
-        Program program(t.services);
+        Program program(t.services, t.settings);
         toSetup(program);
         click("setupWindow", "timersOnCheck");
         click("setupWindow", "playerCountButton1");
@@ -155,7 +155,8 @@ private slots:
                      computerLevel ? QString("Computer (level %1)").arg(computerLevel) : "Red");
             QCOMPARE(layoutFaults(board), QStringList());
         }
-        QCOMPARE(int(t.settings.computerLevel), computerLevel);
+        QCOMPARE(program.boardWindow() ? program.boardWindow()->game().computerLevel() : 0,
+                 computerLevel);
         QCOMPARE(t.cues.played, cues);
     }
 
@@ -181,7 +182,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, seconds);
         TestProgram t;
-        Program program(t.services);
+        Program program(t.services, t.settings);
         toSetup(program);
         click("setupWindow", "timersOnCheck");
         auto* box = control<QLineEdit>("setupWindow", "timeAllowedEdit");
@@ -190,7 +191,7 @@ private slots:
         box->insert("z9"); // a paste goes through the same filter
         QCOMPARE(box->text(), shown);
         click("setupWindow", "playerCountButton3");
-        QCOMPARE(int(t.settings.timeAllowed), seconds);
+        QCOMPARE(program.boardWindow()->game().timeAllowed(), seconds);
     }
 
     // A solo game ends on time; the score enters the table under the typed name however the
@@ -209,13 +210,14 @@ private slots:
         TestProgram t;
         if (how == 3)
             QVERIFY(QDir().mkdir(t.services.highScorePath)); // no file can replace a folder
-        Program program(t.services);
-        program.quickStart({.players = 1, .clock = 5});
+        Program program(t.services, t.settings);
+        program.quickStart({.numPlayers = 1, .timeAllowed = 5});
         playTurn(t, 60);
         t.random.throws.push_back(diceMaking(61));
         click("boardWindow", "throwDiceButton");
         t.run(2250 + 5000 + 2000);
         QCOMPARE(textOf(*window("boardWindow"), "bannerLabel"), QString("OUT OF TIME!"));
+        QCOMPARE(int(t.settings.soundOn), 0); // later windows are silent until the title's load
         QVERIFY(openWindows("highScoreWindow").isEmpty()); // not inside the board's handling
         QCoreApplication::sendPostedEvents();
         QWidget* high = window("highScoreWindow");
@@ -243,7 +245,7 @@ private slots:
                          QString("Not stored: In place of the high score file is a folder. No "
                                  "copy of it could be kept."));
                 QCOMPARE(layoutFaults(*high), QStringList());
-                QCOMPARE(int(t.settings.highScores[0]), 0);
+                QCOMPARE(int(program.highScoreTable().scores[0]), 0);
             }
             QWidget* focus = high->focusWidget() ? high->focusWidget() : high;
             QTest::keyClick(focus, Qt::Key_Return); // not a way out
@@ -259,7 +261,7 @@ private slots:
         QCOMPARE(names[0], std::string("Ada"));
         QCOMPARE(int(scores[0]), 100);
 
-        t.settings.highNames = {};
+        program.highScoreTable().names = {};
         click("boardWindow", "exitButton");
         click("titleWindow", "okButton");
         click("setupWindow", "highScoresButton");
@@ -299,12 +301,12 @@ private slots:
         if (!options.quickStart)
             return;
         TestProgram t;
-        Program program(t.services);
+        Program program(t.services, t.settings);
         program.quickStart(*options.quickStart);
         const Game& g = program.boardWindow()->game();
-        QCOMPARE((QList{g.numPlayers(), int(t.settings.computerLevel), g.timeAllowed(),
-                        int(t.settings.soundOn)}),
-                 game);
+        QCOMPARE(
+            (QList{g.numPlayers(), g.computerLevel(), g.timeAllowed(), int(t.settings.soundOn)}),
+            game);
     }
 
     // A damaged adjacency table and missing pictures at start-up: the title window says why no
@@ -317,7 +319,7 @@ private slots:
         table.write("2,3,0,0,0,0\n1,3,4");
         table.close();
         t.services.data = tezzle::ui::DataFolder(data.path());
-        Program program(t.services);
+        Program program(t.services, t.settings);
         QSignalSpy quit(&program, &Program::quitRequested);
         program.start();
         QVERIFY(control<tezzle::ui::Picture>("titleWindow", "titlePicture")->pixmap().isNull());
@@ -347,8 +349,8 @@ private slots:
         const QString path = t.services.savedGamePath;
         // A folder in the saved game's place cannot be replaced, and stays as it was.
         QVERIFY(!blocked || QDir().mkpath(path + "/kept"));
-        Program program(t.services);
-        program.quickStart({.players = 3, .clock = 40});
+        Program program(t.services, t.settings);
+        program.quickStart({.numPlayers = 3, .timeAllowed = 40});
         playTurn(t, 17);
         const SavedGame expected = program.boardWindow()->game().savedGame();
         click("boardWindow", "cheatChartButton");

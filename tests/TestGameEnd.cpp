@@ -17,9 +17,9 @@ void checkOffer(const Table& t, const std::vector<GameEvent>& events, int blue) 
     std::vector<GameEvent> offers, expected;
     std::copy_if(events.begin(), events.end(), std::back_inserter(offers),
                  [](const auto& e) { return std::holds_alternative<events::OpenHighScores>(e); });
-    if (t.settings.numPlayers == 1 || t.settings.computerLevel > 0)
+    if (t.setup.numPlayers == 1 || t.setup.computerLevel > 0)
         expected.emplace_back(
-            events::OpenHighScores{std::int16_t(blue), t.settings.computerLevel > 0});
+            events::OpenHighScores{std::int16_t(blue), t.setup.computerLevel > 0});
     QCOMPARE(offers, expected);
 }
 
@@ -62,7 +62,7 @@ private slots:
 
     void aPathEndsTheGame() {
         QFETCH(PathEnd, row);
-        Table t({.players = row.players, .computerLevel = row.level, .sound = row.sound});
+        Table t(gameSetup(row.players, row.level, 0, row.sound));
         Game& game = t.restore(
             {.owners = owned(kChainBut73), .turnCounter = row.turnCounter, .scores = row.scores});
         game.advance(1);
@@ -97,10 +97,10 @@ private slots:
         QCOMPARE(int(s.gameWinner), row.winner);
         checkOffer(t, t.events(), row.final[0]);
         // Nothing sounds after the path; a switch other than 1 stays until the 17th flash.
-        QCOMPARE(int(t.settings.soundOn), row.sound == 2 ? 2 : 0);
+        QCOMPARE(int(game.soundOn()), row.sound == 2 ? 2 : 0);
         // The flashing now follows the winner, and never stops while the board is open.
         game.advance(250 * 41);
-        QVERIFY(s.bannerColour == colours::kWhite && t.settings.soundOn == 0);
+        QVERIFY(s.bannerColour == colours::kWhite && game.soundOn() == 0);
         game.advance(250);
         QCOMPARE(s.bannerColour, w.colour);
         QVERIFY(game.timers().running(TimerRole::GameOverFlash) && t.events().empty());
@@ -126,7 +126,7 @@ private slots:
 
     void restoredClocksAtZeroOrBelow() {
         QFETCH(Restored, row);
-        Table t({.players = row.players, .computerLevel = row.level, .clock = row.clock});
+        Table t(gameSetup(row.players, row.level, row.clock));
         Game& game = t.restore({.scores = row.scores, .clocks = row.clocks});
         game.advance(1);
         if (game.running()) {
@@ -143,7 +143,7 @@ private slots:
     // Time counts only between the fourth die and the click; a player out of time is skipped
     // until one is left. Exit saves the running game, and it opens again as it was left.
     void clocksRunOutAcrossExitAndReopen() {
-        Table t({.players = 4, .clock = 5, .sound = 1});
+        Table t(gameSetup(4, 0, 5, 1));
         Game* game = &t.open();
         const GameState* s = &game->state();
         auto timeOut = [&](Table& table) {
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(s->diceBoxes[0].background, colours::kYellow);
         game->clickNumber(10);
         game->advance(2000);
-        QVERIFY(t.settings.board[10] == 4 && s->players[3].score == 10 && !s->players[2].score);
+        QVERIFY(t.game->board()[10] == 4 && s->players[3].score == 10 && !s->players[2].score);
 
         const GameState left = *s;
         t.events();
@@ -182,7 +182,8 @@ private slots:
         QVERIFY(events[1] == GameEvent(events::GoToTitle{}) &&
                 events[2] == GameEvent(events::CloseCheatChart{}));
         const SavedGame saved = std::get<events::SaveGame>(events[0]).game;
-        QVERIFY(saved.numPlayers == 4 && saved.timeAllowed == 5 && saved.soundOn == 1);
+        QVERIFY(saved.setup.numPlayers == 4 && saved.setup.timeAllowed == 5 &&
+                saved.setup.soundOn == 1);
         QVERIFY(saved.targetScore == 5000 && saved.board[10] == 4 && saved.board[50] == 0);
         QCOMPARE(saved.clocks, (std::array<std::int16_t, 4>{5, 2, 0, 5}));
         // The board is closed: nothing more happens.
@@ -194,10 +195,8 @@ private slots:
         game->newGame();
         QVERIFY(t.events().empty());
 
-        Table again({.players = 1, .sound = 0});
-        applySavedGame(saved, again.settings);
-        again.settings.restartGame = 1;
-        game = &again.open();
+        Table again(gameSetup(1, 0, 0, 0));
+        game = &again.reopen(saved);
         s = &game->state();
         QVERIFY(!s->throwDiceEnabled && s->clockRowShown && game->nextTickIn() == 1);
         QVERIFY(s->covered == left.covered && s->counterPictures == left.counterPictures);
@@ -220,7 +219,7 @@ private slots:
         QVERIFY(s->banner == "RED HAS WON!" && s->bannerColour == colours::kRed);
         QVERIFY(s->gameWinner == 2 && s->ending == Ending::Time && !s->throwDiceEnabled);
         QCOMPARE(again.events(), std::vector<GameEvent>{events::PlayCue{Cue::Crowd}});
-        QCOMPARE(int(again.settings.soundOn), 0);
+        QCOMPARE(int(game->soundOn()), 0);
     }
 };
 

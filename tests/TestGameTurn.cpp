@@ -39,14 +39,13 @@ private slots:
         QFETCH(int, players);
         QFETCH(int, clock);
         QFETCH(int, sound);
-        Table t({.players = players, .clock = clock, .sound = sound});
-        t.settings.board[40] = 2; // left over from an earlier game
+        Table t(gameSetup(players, 0, clock, sound));
         Game& game = t.open();
         const GameState& s = game.state();
         QCOMPARE(s.banner, std::string("Blue to Play"));
         QVERIFY(s.bannerColour == colours::kLightBlue && s.buttonColour == colours::kLightBlue);
         QVERIFY(s.throwDiceEnabled && !game.nextTickIn() && s.covered.none());
-        QCOMPARE(int(t.settings.board[40]), 0);
+        QCOMPARE(int(game.board()[40]), 0);
         for (int i = 0; i < 4; ++i) {
             QVERIFY(s.diceBoxes[i].face == 0 && !s.diceBoxes[i].enabled);
             QVERIFY(s.players[i].shown == (i < players) && !s.players[i].score);
@@ -149,7 +148,7 @@ private slots:
         QFETCH(Move, move);
         const auto& [players, turnCounter, number, covered, saved, score, cue, picture] = move;
         const std::string counter = "counters/" + std::string(picture) + ".bmp";
-        Table t({.players = players, .sound = 1});
+        Table t(gameSetup(players, 0, 0, 1));
         Position p{.owners = owned(covered, 2), .turnCounter = turnCounter};
         p.scores.fill(std::int16_t(saved));
         Game& game = t.restore(p);
@@ -187,12 +186,12 @@ private slots:
         const int cases[][3]{{3, -7, 0},    {2, -2, 1}, {4, -32768, 1}, {4, 32767, 0},
                              {3, 32767, 2}, {0, 5, 0},  {5, 5, 2},      {-3, 5, 0}};
         for (const auto& [players, turnCounter, toMove] : cases) { // the player to move first
-            Table t({.players = players, .sound = 0});
+            Table t(gameSetup(players, 0, 0, 0));
             Game& game = t.restore({.turnCounter = turnCounter});
             game.advance(1);
             QCOMPARE(game.state().banner, std::string(kPlayers[toMove].turnBanner));
             t.playMove(diceMaking(50), 50);
-            QCOMPARE(int(t.settings.board[50]), toMove + 1);
+            QCOMPARE(int(t.game->board()[50]), toMove + 1);
             const int next = (toMove + 1) % game.numPlayers();
             QCOMPARE(game.state().banner, std::string(kPlayers[next].turnBanner));
             QCOMPARE(tezzle::floorMod(game.state().turnCounter, 12),

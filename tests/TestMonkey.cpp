@@ -27,8 +27,8 @@ constexpr const char* kWindows[] = {
     "rulesPage2",  "rulesPage3",  "rulesPage4",      "rulesPage5",  "cheatChartWindow"};
 
 struct Running {
-    explicit Running(const tezzle::ui::Services& services)
-        : program(services) {
+    explicit Running(TestProgram& t)
+        : program(t.services, t.settings) {
         QObject::connect(&program, &Program::quitRequested, &program, [this] { quit = true; });
         program.start();
     }
@@ -77,7 +77,7 @@ private slots:
     void tenThousandRandomEvents() {
         TestProgram t;
         std::mt19937 pick(20261206);
-        auto running = std::make_unique<Running>(t.services);
+        auto running = std::make_unique<Running>(t);
         std::unique_ptr<tezzle::InvariantChecker> checker;
         QPointer<tezzle::board::BoardWindow> watched; // a new board may reuse the old one's memory
         int games = 0;
@@ -89,7 +89,7 @@ private slots:
                 running.reset();
                 for (QWidget* w : QApplication::topLevelWidgets())
                     delete w;
-                running = std::make_unique<Running>(t.services);
+                running = std::make_unique<Running>(t);
                 continue;
             }
             // Half the time the player turns to the window that opened last, as players do.
@@ -116,7 +116,7 @@ private slots:
 
             if (auto* board = running->program.boardWindow(); board && !board->game().closed()) {
                 if (watched != board) {
-                    checker = std::make_unique<tezzle::InvariantChecker>(board->game(), t.settings);
+                    checker = std::make_unique<tezzle::InvariantChecker>(board->game());
                     watched = board;
                     ++games;
                 }

@@ -59,11 +59,11 @@ int main(int argc, char** argv) {
         std::fputs("tezzle-sim: a game against the computer has two players\n", stderr);
         return 2;
     }
-    config.players = static_cast<int>(players);
-    config.computerLevel = static_cast<int>(computer);
+    config.setup.numPlayers = static_cast<std::int16_t>(players);
+    config.setup.computerLevel = static_cast<std::int16_t>(computer);
     config.blueLevel = static_cast<int>(blue);
-    config.clock = static_cast<int>(clock);
-    config.sound = sound == 1;
+    config.setup.timeAllowed = static_cast<std::int16_t>(clock);
+    config.setup.soundOn = sound == 1 ? 1 : 0;
 
     const auto start = std::chrono::steady_clock::now();
     const tezzle::SimulationSummary s =
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     std::printf("games %d  path %d  time %d  mean moves %.1f  wins", s.games, s.byPath, s.byTime,
                 s.games > 0 ? static_cast<double>(s.moves) / s.games : 0.0);
     static const char* const kNames[] = {"Blue", "Red", "Green", "Yellow"};
-    for (int p = 0; p < config.players; ++p)
+    for (int p = 0; p < config.setup.numPlayers; ++p)
         std::printf(" %s %.1f%%", kNames[p], s.games > 0 ? 100.0 * s.wins[p] / s.games : 0.0);
     std::printf("  violations %lld  games/s %.0f\n", s.violations,
                 seconds > 0 ? s.games / seconds : 0.0);

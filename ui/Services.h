@@ -14,8 +14,8 @@ class CuePlayer;
 
 // What the program has one of, handed to every window that needs it.
 struct Services {
-    Settings& settings;
-    RandomSource& random; // seeded once, at start-up
+    const Settings& settings; // the program alone writes it
+    RandomSource& random;     // seeded once, at start-up
     CuePlayer& cues;
     const Clock& clock;
     DataFolder data;
