@@ -45,6 +45,7 @@ private:
 
     AdjacencyReadResult adjacency_;
     ui::Button* restart_ = nullptr;
+    ui::Button* ok_ = nullptr;
     ui::TextBox* message_ = nullptr;
     QString shownMessage_;
 };

@@ -84,7 +84,7 @@ bool RulesPage::hasCheatChartButton() const {
 }
 
 void RulesPage::buildTexts() {
-    auto* pageNumber = static_cast<ui::TextBox*>(ui::build(this, kPageNumber, kContext));
+    ui::TextBox* pageNumber = ui::buildText(this, kPageNumber, kContext);
     pageNumber->setText(translated(design_.pageCaption));
     pageNumber->setAccessibleName(pageNumber->text());
     ui::build(this, kTitle, kContext);
@@ -104,7 +104,7 @@ void RulesPage::buildPictures() {
 
 void RulesPage::buildButtons() {
     const auto button = [this](const ControlDesign& design, int target) {
-        auto* b = static_cast<ui::Button*>(ui::build(this, design, kContext));
+        ui::Button* b = ui::buildButton(this, design, kContext);
         b->setAccessibleName(b->text());
         connect(b, &ui::Button::clicked, this, [this, target] { goTo(target); });
         return b;
@@ -119,7 +119,7 @@ void RulesPage::buildButtons() {
     // Enter reads on; the last page offers the way back. Exit is never the first to be pressed.
     (next != nullptr ? next : previous)->setFocus();
     if (design_.diceDemo) {
-        auto* chart = static_cast<ui::Button*>(ui::build(this, kCheatChartButton, kContext));
+        ui::Button* chart = ui::buildButton(this, kCheatChartButton, kContext);
         chart->setAccessibleName(chart->text());
         connect(chart, &ui::Button::clicked, this, &RulesPage::cheatChartRequested);
     }

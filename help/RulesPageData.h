@@ -30,22 +30,25 @@ consteval QRect twips(int left, int top, int width, int height) {
 
 // A paragraph wraps inside its box.
 consteval ControlDesign body(const char* name, QRect box, const char* caption) {
-    return {
-        name, box, kBodyFont, kPageText, Kind::Text, caption, {}, Qt::AlignLeft | Qt::AlignTop,
-        true,
-    };
+    return {.name = name,
+            .rect = box,
+            .font = kBodyFont,
+            .text = kPageText,
+            .caption = caption,
+            .align = Qt::AlignLeft | Qt::AlignTop,
+            .wrap = true};
 }
 
 // A sub-heading or a row of the zone table stays on one line: its box was exactly as wide as its
 // text, and any wider rendering would wrap and clip the last word.
 consteval ControlDesign line(const char* name, QRect box, ui::FontStyle font, const char* caption) {
-    return {
-        name,       box,
-        font,       kPageText,
-        Kind::Text, caption,
-        {},         Qt::AlignLeft | Qt::AlignTop,
-        false,      SizeToText::KeepLeft,
-    };
+    return {.name = name,
+            .rect = box,
+            .font = font,
+            .text = kPageText,
+            .caption = caption,
+            .align = Qt::AlignLeft | Qt::AlignTop,
+            .size = SizeToText::KeepLeft};
 }
 
 consteval ControlDesign heading(const char* name, QRect box, const char* caption) {
@@ -55,35 +58,50 @@ consteval ControlDesign heading(const char* name, QRect box, const char* caption
 // Every page's frame: its number, the title across the top and the buttons.
 inline constexpr ControlDesign kPageNumber =
     line("pageNumberLabel", {0, 0, 0, 17}, {Face::Arial, 13, true}, "");
-inline constexpr ControlDesign kTitle{
-    "titleLabel", {0, 8, 800, 24}, {Face::Arial, 21, true},
-    kPageText,    Kind::Text,      QT_TRANSLATE_NOOP("RulesPage", "The Rules of Tezzle!"),
-};
+inline constexpr ControlDesign kTitle{.name = "titleLabel",
+                                      .rect = {0, 8, 800, 24},
+                                      .font = {Face::Arial, 21, true},
+                                      .text = kPageText,
+                                      .caption =
+                                          QT_TRANSLATE_NOOP("RulesPage", "The Rules of Tezzle!")};
 
 inline constexpr ui::FontStyle kNavigationFont{Face::Arial, 17, true};
-inline constexpr ControlDesign kExitButton{
-    "exitButton", {744, 4, 49, 25}, kNavigationFont,
-    kPageText,    Kind::Button,     QT_TRANSLATE_NOOP("RulesPage", "Exit"),
-};
-inline constexpr ControlDesign kNextButton{
-    "nextPageButton", {672, 568, 121, 25}, kNavigationFont,
-    kPageText,        Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", ">> Next Page"),
-};
+inline constexpr ControlDesign kExitButton{.name = "exitButton",
+                                           .rect = {744, 4, 49, 25},
+                                           .font = kNavigationFont,
+                                           .text = kPageText,
+                                           .kind = Kind::Button,
+                                           .caption = QT_TRANSLATE_NOOP("RulesPage", "Exit")};
+inline constexpr ControlDesign kNextButton{.name = "nextPageButton",
+                                           .rect = {672, 568, 121, 25},
+                                           .font = kNavigationFont,
+                                           .text = kPageText,
+                                           .kind = Kind::Button,
+                                           .caption =
+                                               QT_TRANSLATE_NOOP("RulesPage", ">> Next Page")};
 inline constexpr ControlDesign kPreviousButton{
-    "previousPageButton", {512, 568, 153, 25},
-    kNavigationFont,      kPageText,
-    Kind::Button,         QT_TRANSLATE_NOOP("RulesPage", "<< Previous Page"),
-};
+    .name = "previousPageButton",
+    .rect = {512, 568, 153, 25},
+    .font = kNavigationFont,
+    .text = kPageText,
+    .kind = Kind::Button,
+    .caption = QT_TRANSLATE_NOOP("RulesPage", "<< Previous Page")};
 
 // Page 2's demonstration and its way to the Cheat Chart.
-inline constexpr ControlDesign kThrowDiceButton{
-    "demoThrowDiceButton", {440, 136, 137, 33}, {Face::Tahoma, 21, true},
-    colours::kGreen,       Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Throw Dice"),
-};
-inline constexpr ControlDesign kCheatChartButton{
-    "cheatChartButton", {352, 512, 105, 25}, {Face::Tahoma, 15, true},
-    colours::kGreen,    Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart"),
-};
+inline constexpr ControlDesign kThrowDiceButton{.name = "demoThrowDiceButton",
+                                                .rect = {440, 136, 137, 33},
+                                                .font = {Face::Tahoma, 21, true},
+                                                .text = colours::kGreen,
+                                                .kind = Kind::Button,
+                                                .caption =
+                                                    QT_TRANSLATE_NOOP("RulesPage", "Throw Dice")};
+inline constexpr ControlDesign kCheatChartButton{.name = "cheatChartButton",
+                                                 .rect = {352, 512, 105, 25},
+                                                 .font = {Face::Tahoma, 15, true},
+                                                 .text = colours::kGreen,
+                                                 .kind = Kind::Button,
+                                                 .caption =
+                                                     QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart")};
 inline constexpr std::array<QPoint, 4> kDemoDicePlaces{
     {{472, 176}, {512, 176}, {472, 216}, {512, 216}}};
 inline constexpr int kDemoDieSize = 33;
@@ -162,10 +180,11 @@ inline constexpr std::array kPage1Texts{
              "second player - Red. The player can choose the level of play for the computer. ")),
 };
 inline constexpr std::array kPage1Pictures{
-    PictureDesign{"startPicture",
-                  "images/start.jpg",
-                  {596, 304},
-                  QT_TRANSLATE_NOOP("RulesPage", "Counters on the board at the start of a game")},
+    PictureDesign{.name = "startPicture",
+                  .file = "images/start.jpg",
+                  .at = {596, 304},
+                  .description = QT_TRANSLATE_NOOP("RulesPage",
+                                                   "Counters on the board at the start of a game")},
 };
 
 // The note's example fills its second line: its box is 11 pixels wider than drawn, or "46."
@@ -268,10 +287,11 @@ inline constexpr std::array kPage3Texts{
              "91 to 100                            Red                               500")),
 };
 inline constexpr std::array kPage3Pictures{
-    PictureDesign{"boardPicture",
-                  "images/board.jpg",
-                  {398, 296},
-                  QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
+    PictureDesign{.name = "boardPicture",
+                  .file = "images/board.jpg",
+                  .at = {398, 296},
+                  .description =
+                      QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
 };
 
 // The paragraph on primes takes three lines: its box is 56 high and the next one starts right
@@ -322,15 +342,16 @@ inline constexpr std::array kPage4Texts{
                            "if more than one triangle of counters is formed.")),
 };
 inline constexpr std::array kPage4Pictures{
-    PictureDesign{
-        "tezzlePicture",
-        "images/tezzle.jpg",
-        {616, 64},
-        QT_TRANSLATE_NOOP("RulesPage", "A Tezzle! move completing a triangle of counters")},
-    PictureDesign{"doubleTezzlePicture",
-                  "images/doubletezzle.jpg",
-                  {564, 336},
-                  QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
+    PictureDesign{.name = "tezzlePicture",
+                  .file = "images/tezzle.jpg",
+                  .at = {616, 64},
+                  .description = QT_TRANSLATE_NOOP(
+                      "RulesPage", "A Tezzle! move completing a triangle of counters")},
+    PictureDesign{.name = "doubleTezzlePicture",
+                  .file = "images/doubletezzle.jpg",
+                  .at = {564, 336},
+                  .description =
+                      QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
 };
 
 // The texts beside the picture wrap short of it, at 384 pixels, the paragraph under "The End" in
@@ -386,11 +407,11 @@ inline constexpr std::array kPage5Texts{
          QT_TRANSLATE_NOOP("RulesPage", "Every picture and sound is made by the program itself.")),
 };
 inline constexpr std::array kPage5Pictures{
-    PictureDesign{
-        "endPicture",
-        "images/end.jpg",
-        {396, 240},
-        QT_TRANSLATE_NOOP("RulesPage", "A finished game with a path of counters from 1 to 100")},
+    PictureDesign{.name = "endPicture",
+                  .file = "images/end.jpg",
+                  .at = {396, 240},
+                  .description = QT_TRANSLATE_NOOP(
+                      "RulesPage", "A finished game with a path of counters from 1 to 100")},
 };
 inline constexpr std::array<QPoint, 8> kPage5Path{{{410, 470},
                                                    {478, 352},
@@ -402,30 +423,41 @@ inline constexpr std::array<QPoint, 8> kPage5Path{{{410, 470},
                                                    {778, 256}}};
 
 inline constexpr std::array<PageDesign, kPageCount> kPages{{
-    {1,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 1 of 5"),
-     kPage1Texts,
-     kPage1Pictures,
-     true,
-     {},
-     false},
-    {2, QT_TRANSLATE_NOOP("RulesPage", "Page 2 of 5"), kPage2Texts, {}, false, {}, true},
-    {3,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 3 of 5"),
-     kPage3Texts,
-     kPage3Pictures,
-     false,
-     {},
-     false},
-    {4,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 4 of 5"),
-     kPage4Texts,
-     kPage4Pictures,
-     false,
-     {},
-     false},
-    {5, QT_TRANSLATE_NOOP("RulesPage", "Page 5 of 5"), kPage5Texts, kPage5Pictures, false,
-     kPage5Path, false},
+    {.number = 1,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 1 of 5"),
+     .texts = kPage1Texts,
+     .pictures = kPage1Pictures,
+     .picturesAboveTexts = true,
+     .path = {},
+     .diceDemo = false},
+    {.number = 2,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 2 of 5"),
+     .texts = kPage2Texts,
+     .pictures = {},
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = true},
+    {.number = 3,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 3 of 5"),
+     .texts = kPage3Texts,
+     .pictures = kPage3Pictures,
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = false},
+    {.number = 4,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 4 of 5"),
+     .texts = kPage4Texts,
+     .pictures = kPage4Pictures,
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = false},
+    {.number = 5,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 5 of 5"),
+     .texts = kPage5Texts,
+     .pictures = kPage5Pictures,
+     .picturesAboveTexts = false,
+     .path = kPage5Path,
+     .diceDemo = false},
 }};
 
 } // namespace tezzle::help
