@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
@@ -89,6 +90,30 @@ void RulesPage::buildTexts() {
     pageNumber->setAccessibleName(pageNumber->text());
     ui::build(this, kTitle, kContext);
     ui::buildAll(this, design_.texts, kContext);
+    if (design_.zoneTable)
+        buildZoneTable();
+}
+
+void RulesPage::buildZoneTable() {
+    const QFontMetrics metrics(ui::font(kZoneRow.font));
+    const auto padTo = [&metrics](QString text, int column) {
+        while (metrics.horizontalAdvance(text) < column)
+            text += QLatin1Char(' ');
+        return text;
+    };
+    for (std::size_t i = 0; i < kZones.size(); ++i) {
+        const Zone& zone = kZones[i];
+        const QString range =
+            translated(kZoneRange).arg(QString::number(zone.first).leftJustified(2)).arg(zone.last);
+        const QString row = padTo(padTo(range, kColourColumn) + translated(kZoneRows[i].colour),
+                                  kZoneRows[i].rewardColumn) +
+                            QString::number(zone.points);
+        ui::TextBox* text = ui::buildText(this, kZoneRow, kContext);
+        text->setObjectName(QStringLiteral("zoneTableRow%1").arg(i + 1));
+        text->move(text->x(), text->y() + kZoneRowStep * static_cast<int>(i));
+        text->setText(row);
+        text->setAccessibleName(row);
+    }
 }
 
 void RulesPage::buildPictures() {

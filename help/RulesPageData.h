@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Tables.h"
 #include "ui/Layout.h"
 
 #include <QPoint>
@@ -122,6 +123,7 @@ struct PageDesign {
     bool picturesAboveTexts;      // else the texts, and the path, are drawn over the pictures
     std::span<const QPoint> path; // white lines joining these points in turn
     bool diceDemo;                // the demonstration and the Cheat Chart button
+    bool zoneTable = false;       // the board's zones, their numbers and rewards, after the texts
 };
 
 inline constexpr std::array kPage1Texts{
@@ -257,35 +259,30 @@ inline constexpr std::array kPage3Texts{
     heading("rulesText14", twips(120, 4080, 6255, 405),
             QT_TRANSLATE_NOOP("RulesPage",
                               "Number generated               Colour Zone               Reward")),
-    line("rulesText7", twips(480, 4440, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "1  to 15                               Orange                          10")),
-    line("rulesText15", twips(480, 4680, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "16 to 28                              Turquoise                      20")),
-    line("rulesText16", twips(480, 4920, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "29 to 45                              Yellow                            50")),
-    line("rulesText17", twips(480, 5160, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "46 to 64                              Blue                               100")),
-    line("rulesText18", twips(480, 5400, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "65 to 79                              Green                            200")),
-    line("rulesText9", twips(480, 5640, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "80 to 90                              Purple                           300")),
-    line("rulesText19", twips(480, 5880, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "91 to 100                            Red                               500")),
 };
+// Page 3's table of zones, a row per zone of the board from the lowest numbers up, each one line
+// of the body font: the range, its colour and its reward, each column reached with spaces as the
+// table was typed. The colours start together; the rewards stand where each row put them.
+struct ZoneRowWords {
+    const char* colour;
+    int rewardColumn; // pixels from the row's left
+};
+inline constexpr std::array<ZoneRowWords, kZones.size()> kZoneRows{{
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Orange"), .rewardColumn = 333},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Turquoise"), .rewardColumn = 336},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Yellow"), .rewardColumn = 337},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Blue"), .rewardColumn = 334},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Green"), .rewardColumn = 333},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Purple"), .rewardColumn = 332},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Red"), .rewardColumn = 332},
+}};
+inline constexpr ControlDesign kZoneRow =
+    line("zoneTableRow", twips(480, 4440, 6255, 405), kBodyFont, "");
+inline constexpr int kZoneRowStep = 16;
+inline constexpr int kColourColumn = 176;
+// The range's first number takes two digits' room, "1  to 15" over "16 to 28".
+inline constexpr const char* kZoneRange = QT_TRANSLATE_NOOP("RulesPage", "%1 to %2");
+
 inline constexpr std::array kPage3Pictures{
     PictureDesign{.name = "boardPicture",
                   .file = "images/board.jpg",
@@ -443,7 +440,8 @@ inline constexpr std::array<PageDesign, kPageCount> kPages{{
      .pictures = kPage3Pictures,
      .picturesAboveTexts = false,
      .path = {},
-     .diceDemo = false},
+     .diceDemo = false,
+     .zoneTable = true},
     {.number = 4,
      .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 4 of 5"),
      .texts = kPage4Texts,
