@@ -7,6 +7,7 @@
 
 #include <array>
 #include <span>
+#include <type_traits>
 
 // Windows are built from tables: one row per fixed control, one loop to make them.
 namespace tezzle::ui {
