@@ -7,7 +7,6 @@
 // The board window's fixed controls, in pixels of its 800 x 600 client area.
 namespace tezzle::board {
 
-using ui::ControlDesign;
 using ui::Face;
 using ui::Kind;
 using ui::SizeToText;
@@ -21,73 +20,83 @@ inline constexpr Rgb kStartColour = colours::kLightBlue; // Blue's, until the tu
 // stand between Throw Dice and the logo.
 inline constexpr QRect kBannerBox{312, 0, 212, 44};
 
+// The fixed controls the window sets and listens to after building them.
+struct BoardControls {
+    ui::Button* throwDice = nullptr;
+    ui::TextBox* banner = nullptr;
+    ui::TextBox* logo = nullptr;
+    ui::Button* cheatChart = nullptr;
+    ui::Button* exit = nullptr;
+    ui::TextBox* secondsRemaining = nullptr;
+    ui::TextBox* illegalMove = nullptr;
+    ui::TextBox* typedNumber = nullptr;
+    ui::Button* newGame = nullptr;
+};
+using BoardRow = ui::ControlRow<BoardControls>;
+
 inline constexpr std::array kFixedControls{
-    ControlDesign{"throwDiceButton",
-                  {80, 8, 137, 33},
-                  kButtonFont,
-                  kStartColour,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("BoardWindow", "Throw Dice")},
-    ControlDesign{"bannerLabel",
-                  kBannerBox,
-                  {Face::Arial, 37, true},
-                  kStartColour,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("BoardWindow", "Blue to Play"),
-                  {},
-                  Qt::AlignCenter,
-                  false,
-                  SizeToText::KeepCentre},
-    ControlDesign{"logoLabel",
-                  {629, 0, 163, 45},
-                  {Face::Tahoma, 37, true},
-                  colours::kRed,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("BoardWindow", "TEZZLE!"),
-                  {},
-                  Qt::AlignCenter,
-                  false,
-                  SizeToText::KeepLeft},
-    ControlDesign{"cheatChartButton",
-                  {96, 128, 105, 25},
-                  {Face::Tahoma, 15, true},
-                  kStartColour,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("BoardWindow", "Cheat Chart")},
-    ControlDesign{"exitButton",
-                  {4, 560, 113, 33},
-                  kButtonFont,
-                  kStartColour,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("BoardWindow", "Exit")},
-    ControlDesign{"secondsRemainingLabel",
-                  {184, 552, 96, 40},
-                  {Face::Arial, 16, true},
-                  kStartColour,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("BoardWindow", "Seconds Remaining"),
-                  {},
-                  Qt::AlignCenter,
-                  true},
-    ControlDesign{
-        "illegalMoveLabel",
-        {176, 564, 448, 24},
-        {Face::Arial, 16, true},
-        colours::kWhite,
-        Kind::Text,
-        QT_TRANSLATE_NOOP("BoardWindow", "You made an illegal move. You have lost your turn.")},
+    BoardRow{.name = "throwDiceButton",
+             .rect = {80, 8, 137, 33},
+             .font = kButtonFont,
+             .text = kStartColour,
+             .kind = Kind::Button,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "Throw Dice"),
+             .button = &BoardControls::throwDice},
+    BoardRow{.name = "bannerLabel",
+             .rect = kBannerBox,
+             .font = {Face::Arial, 37, true},
+             .text = kStartColour,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "Blue to Play"),
+             .size = SizeToText::KeepCentre,
+             .box = &BoardControls::banner},
+    BoardRow{.name = "logoLabel",
+             .rect = {629, 0, 163, 45},
+             .font = {Face::Tahoma, 37, true},
+             .text = colours::kRed,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "TEZZLE!"),
+             .size = SizeToText::KeepLeft,
+             .box = &BoardControls::logo},
+    BoardRow{.name = "cheatChartButton",
+             .rect = {96, 128, 105, 25},
+             .font = {Face::Tahoma, 15, true},
+             .text = kStartColour,
+             .kind = Kind::Button,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "Cheat Chart"),
+             .button = &BoardControls::cheatChart},
+    BoardRow{.name = "exitButton",
+             .rect = {4, 560, 113, 33},
+             .font = kButtonFont,
+             .text = kStartColour,
+             .kind = Kind::Button,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "Exit"),
+             .button = &BoardControls::exit},
+    BoardRow{.name = "secondsRemainingLabel",
+             .rect = {184, 552, 96, 40},
+             .font = {Face::Arial, 16, true},
+             .text = kStartColour,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "Seconds Remaining"),
+             .wrap = true,
+             .box = &BoardControls::secondsRemaining},
+    BoardRow{.name = "illegalMoveLabel",
+             .rect = {176, 564, 448, 24},
+             .font = {Face::Arial, 16, true},
+             .text = colours::kWhite,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow",
+                                          "You made an illegal move. You have lost your turn."),
+             .box = &BoardControls::illegalMove},
     // Typed digits stand where the illegal-move line does, only while a number is typed.
-    ControlDesign{"typedNumberLabel",
-                  {176, 564, 448, 24},
-                  {Face::Arial, 16, true},
-                  colours::kWhite,
-                  Kind::Text},
-    ControlDesign{"newGameButton",
-                  {656, 560, 137, 33},
-                  kButtonFont,
-                  kStartColour,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("BoardWindow", "New Game")},
+    BoardRow{.name = "typedNumberLabel",
+             .rect = {176, 564, 448, 24},
+             .font = {Face::Arial, 16, true},
+             .text = colours::kWhite,
+             .box = &BoardControls::typedNumber},
+    BoardRow{.name = "newGameButton",
+             .rect = {656, 560, 137, 33},
+             .font = kButtonFont,
+             .text = kStartColour,
+             .kind = Kind::Button,
+             .caption = QT_TRANSLATE_NOOP("BoardWindow", "New Game"),
+             .button = &BoardControls::newGame},
 };
 
 // The zone balls from the top, with the points written on them.
@@ -96,13 +105,15 @@ struct ZoneBall {
     const char* points;
     int pointsLeft;
 };
-inline constexpr std::array<ZoneBall, 7> kBalls{{{"Balls/reball.bmp", "500", 16},
-                                                 {"Balls/maball.bmp", "300", 16},
-                                                 {"Balls/grball.bmp", "200", 16},
-                                                 {"Balls/blball.bmp", "100", 16},
-                                                 {"Balls/yeball.bmp", "50", 22},
-                                                 {"Balls/cyball.bmp", "20", 22},
-                                                 {"Balls/coball.bmp", "10", 22}}};
+inline constexpr std::array<ZoneBall, 7> kBalls{{
+    {.picture = "Balls/reball.bmp", .points = "500", .pointsLeft = 16},
+    {.picture = "Balls/maball.bmp", .points = "300", .pointsLeft = 16},
+    {.picture = "Balls/grball.bmp", .points = "200", .pointsLeft = 16},
+    {.picture = "Balls/blball.bmp", .points = "100", .pointsLeft = 16},
+    {.picture = "Balls/yeball.bmp", .points = "50", .pointsLeft = 22},
+    {.picture = "Balls/cyball.bmp", .points = "20", .pointsLeft = 22},
+    {.picture = "Balls/coball.bmp", .points = "10", .pointsLeft = 22},
+}};
 inline constexpr int kBallLeft = 6;
 inline constexpr int kBallTop = 8;
 inline constexpr int kBallSize = 56;

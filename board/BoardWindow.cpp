@@ -107,16 +107,14 @@ void BoardWindow::buildBoard() {
 }
 
 void BoardWindow::buildControls() {
-    ui::buildAll(this, kFixedControls, "BoardWindow");
-    throwDiceButton_ = ui::control<ui::Button>(this, "throwDiceButton");
-    turnButtons_ = {ui::control<ui::Button>(this, "exitButton"),
-                    ui::control<ui::Button>(this, "newGameButton"),
-                    ui::control<ui::Button>(this, "cheatChartButton")};
-    banner_ = ui::control<ui::TextBox>(this, "bannerLabel");
-    logo_ = ui::control<ui::TextBox>(this, "logoLabel");
-    secondsRemaining_ = ui::control<ui::TextBox>(this, "secondsRemainingLabel");
-    illegalMove_ = ui::control<ui::TextBox>(this, "illegalMoveLabel");
-    typedNumber_ = ui::control<ui::TextBox>(this, "typedNumberLabel");
+    const BoardControls built = ui::buildAll(this, kFixedControls, "BoardWindow");
+    throwDiceButton_ = built.throwDice;
+    turnButtons_ = {built.exit, built.newGame, built.cheatChart};
+    banner_ = built.banner;
+    logo_ = built.logo;
+    secondsRemaining_ = built.secondsRemaining;
+    illegalMove_ = built.illegalMove;
+    typedNumber_ = built.typedNumber;
     connect(throwDiceButton_, &ui::Button::clicked, this, &BoardWindow::throwDice);
     connect(turnButtons_[0], &ui::Button::clicked, this, &BoardWindow::exitGame);
     connect(turnButtons_[1], &ui::Button::clicked, this, &BoardWindow::newGame);

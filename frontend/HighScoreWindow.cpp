@@ -16,38 +16,39 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 
+struct HighScoreControls {
+    ui::TextBox* message = nullptr;
+    ui::Button* ok = nullptr;
+};
+using Row = ui::ControlRow<HighScoreControls>;
+
 constexpr std::array kControls{
-    ControlDesign{"aloneCaption",
-                  {16, 6, 340, 24},
-                  kCaptionFont,
-                  kYellow,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
-    ControlDesign{"computerCaption",
-                  {16, 148, 340, 24},
-                  kCaptionFont,
-                  kYellow,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
-    ControlDesign{"highScoreMessage",
-                  {16, 292, 340, 24},
-                  kCaptionFont,
-                  colours::kWhite,
-                  Kind::Text,
-                  "",
-                  {},
-                  Qt::AlignCenter,
-                  true},
-    ControlDesign{"highScoreOkButton",
-                  {136, 400, 100, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("HighScoreWindow", "OK")},
+    Row{.name = "aloneCaption",
+        .rect = {16, 6, 340, 24},
+        .font = kCaptionFont,
+        .text = kYellow,
+        .caption = QT_TRANSLATE_NOOP("HighScoreWindow", "Playing alone")},
+    Row{.name = "computerCaption",
+        .rect = {16, 148, 340, 24},
+        .font = kCaptionFont,
+        .text = kYellow,
+        .caption = QT_TRANSLATE_NOOP("HighScoreWindow", "Against the computer")},
+    Row{.name = "highScoreMessage",
+        .rect = {16, 292, 340, 24},
+        .font = kCaptionFont,
+        .text = colours::kWhite,
+        .wrap = true,
+        .box = &HighScoreControls::message},
+    Row{.name = "highScoreOkButton",
+        .rect = {136, 400, 100, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("HighScoreWindow", "OK"),
+        .button = &HighScoreControls::ok},
 };
 
 // Rows 0 to 4 under the first caption, 5 to 9 under the second; below them the room for the
@@ -77,8 +78,8 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, HighScoreTable& t
                    Qt::WindowCloseButtonHint);
     ui::centreAt(*this, kSmallWindow); // new flags forget where the window was put
     setWindowTitle(tr("Tezzle! High Scores"));
-    ui::buildAll(this, kControls, "HighScoreWindow");
-    message_ = ui::control<ui::TextBox>(this, "highScoreMessage");
+    const HighScoreControls built = ui::buildAll(this, kControls, "HighScoreWindow");
+    message_ = built.message;
 
     const ui::Look look = ui::lookOf(kControls[0]);
     ui::Look bar = look;
@@ -118,8 +119,7 @@ HighScoreWindow::HighScoreWindow(const ui::Services& services, HighScoreTable& t
     stored_ = !entering;
     // Enter keeps the window open on the named row, until the player leaves it.
     connect(name_, &QLineEdit::returnPressed, this, &HighScoreWindow::confirm);
-    connect(ui::control<ui::Button>(this, "highScoreOkButton"), &ui::Button::clicked, this,
-            &HighScoreWindow::leave);
+    connect(built.ok, &ui::Button::clicked, this, &HighScoreWindow::leave);
 }
 
 HighScoreWindow::~HighScoreWindow() {

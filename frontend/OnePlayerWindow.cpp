@@ -15,43 +15,46 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 constexpr ui::FontStyle kChoiceFont{ui::Face::Tahoma, 21, true};
 
+struct OnePlayerControls {
+    ui::Button* playSolo = nullptr;
+    ui::Button* playComputer = nullptr;
+    ui::Button* exit = nullptr;
+};
+using Row = ui::ControlRow<OnePlayerControls>;
+
 constexpr std::array kControls{
-    kGameName,
-    ControlDesign{"levelCaption",
-                  {8, 112, 208, 72},
-                  {ui::Face::Arial, 27, true},
-                  kOrange,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("OnePlayerWindow", " Set Level for the computer"),
-                  {},
-                  Qt::AlignCenter,
-                  true},
-    ControlDesign{"playSoloButton",
-                  {10, 332, 169, 57},
-                  kChoiceFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Play solo")},
-    ControlDesign{"playComputerButton",
-                  {192, 332, 169, 57},
-                  kChoiceFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Play against the computer"),
-                  {},
-                  Qt::AlignCenter,
-                  true},
-    ControlDesign{"exitButton",
-                  {312, 408, 49, 25},
-                  kSmallButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("OnePlayerWindow", "Exit")},
+    Row{.name = "levelCaption",
+        .rect = {8, 112, 208, 72},
+        .font = {ui::Face::Arial, 27, true},
+        .text = kOrange,
+        .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", " Set Level for the computer"),
+        .wrap = true},
+    Row{.name = "playSoloButton",
+        .rect = {10, 332, 169, 57},
+        .font = kChoiceFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Play solo"),
+        .button = &OnePlayerControls::playSolo},
+    Row{.name = "playComputerButton",
+        .rect = {192, 332, 169, 57},
+        .font = kChoiceFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Play against the computer"),
+        .wrap = true,
+        .button = &OnePlayerControls::playComputer},
+    Row{.name = "exitButton",
+        .rect = {312, 408, 49, 25},
+        .font = kSmallButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Exit"),
+        .button = &OnePlayerControls::exit},
 };
 
 struct LevelOption {
@@ -60,9 +63,15 @@ struct LevelOption {
     int top;
 };
 constexpr std::array<LevelOption, 3> kLevels{{
-    {"levelOption1", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 1 - Easy"), 184},
-    {"levelOption2", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 2"), 232},
-    {"levelOption3", QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 3 - Hard"), 280},
+    {.name = "levelOption1",
+     .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 1 - Easy"),
+     .top = 184},
+    {.name = "levelOption2",
+     .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 2"),
+     .top = 232},
+    {.name = "levelOption3",
+     .caption = QT_TRANSLATE_NOOP("OnePlayerWindow", "Level 3 - Hard"),
+     .top = 280},
 }};
 
 } // namespace
@@ -72,7 +81,8 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
     : QWidget(parent)
     , chosen_(chosen) {
     setUpSmallWindow(*this, "onePlayerWindow", kDarkBlue);
-    ui::buildAll(this, kControls, "OnePlayerWindow");
+    ui::build(this, kGameName, "SmallWindow");
+    const OnePlayerControls built = ui::buildAll(this, kControls, "OnePlayerWindow");
 
     addLogo(*this, services.data);
 
@@ -89,12 +99,9 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
     }
     levels_->button(3)->setChecked(true);
 
-    connect(ui::control<ui::Button>(this, "playSoloButton"), &ui::Button::clicked, this,
-            &OnePlayerWindow::chooseSolo);
-    connect(ui::control<ui::Button>(this, "playComputerButton"), &ui::Button::clicked, this,
-            &OnePlayerWindow::chooseComputer);
-    connect(ui::control<ui::Button>(this, "exitButton"), &ui::Button::clicked, this,
-            &OnePlayerWindow::exitClicked);
+    connect(built.playSolo, &ui::Button::clicked, this, &OnePlayerWindow::chooseSolo);
+    connect(built.playComputer, &ui::Button::clicked, this, &OnePlayerWindow::chooseComputer);
+    connect(built.exit, &ui::Button::clicked, this, &OnePlayerWindow::exitClicked);
 }
 
 void OnePlayerWindow::chooseSolo() {

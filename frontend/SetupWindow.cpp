@@ -17,78 +17,83 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 constexpr ui::FontStyle kPlayersFont{ui::Face::Tahoma, 35, true};
+constexpr const char* kContext = "SetupWindow";
+
+struct SetupControls {
+    ui::Button* rules = nullptr;
+    ui::TextBox* timeAllowedCaption = nullptr;
+    ui::TextBox* secondsCaption = nullptr;
+    ui::Button* highScores = nullptr;
+};
+using Row = ui::ControlRow<SetupControls>;
 
 constexpr std::array kControls{
-    kGameName,
-    ControlDesign{"rulesButton",
-                  {48, 96, 129, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "The Rules")},
-    ControlDesign{"timeAllowedCaption",
-                  {24, 200, 176, 24},
-                  kCaptionFont,
-                  kYellow,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("SetupWindow", "Set Total Time Allowed")},
-    ControlDesign{"secondsCaption",
-                  {120, 228, 66, 19},
-                  kCaptionFont,
-                  kYellow,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("SetupWindow", "seconds"),
-                  {},
-                  Qt::AlignLeft | Qt::AlignVCenter,
-                  false,
-                  ui::SizeToText::KeepLeft},
-    ControlDesign{"highScoresButton",
-                  {216, 248, 145, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "High Scores")},
-    ControlDesign{"selectPlayersCaption",
-                  {16, 296, 344, 40},
-                  {ui::Face::Arial, 27, true},
-                  kYellow,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("SetupWindow", "Select Number of Players")},
-    ControlDesign{"playerCountButton1",
-                  {48, 340, 57, 49},
-                  kPlayersFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "1")},
-    ControlDesign{"playerCountButton2",
-                  {122, 340, 57, 49},
-                  kPlayersFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "2")},
-    ControlDesign{"playerCountButton3",
-                  {196, 340, 57, 49},
-                  kPlayersFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "3")},
-    ControlDesign{"playerCountButton4",
-                  {270, 340, 57, 49},
-                  kPlayersFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "4")},
-    ControlDesign{"exitButton",
-                  {312, 408, 49, 25},
-                  kSmallButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("SetupWindow", "Exit")},
+    Row{.name = "rulesButton",
+        .rect = {48, 96, 129, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("SetupWindow", "The Rules"),
+        .button = &SetupControls::rules},
+    Row{.name = "timeAllowedCaption",
+        .rect = {24, 200, 176, 24},
+        .font = kCaptionFont,
+        .text = kYellow,
+        .caption = QT_TRANSLATE_NOOP("SetupWindow", "Set Total Time Allowed"),
+        .box = &SetupControls::timeAllowedCaption},
+    Row{.name = "secondsCaption",
+        .rect = {120, 228, 66, 19},
+        .font = kCaptionFont,
+        .text = kYellow,
+        .caption = QT_TRANSLATE_NOOP("SetupWindow", "seconds"),
+        .align = Qt::AlignLeft | Qt::AlignVCenter,
+        .size = ui::SizeToText::KeepLeft,
+        .box = &SetupControls::secondsCaption},
+    Row{.name = "highScoresButton",
+        .rect = {216, 248, 145, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("SetupWindow", "High Scores"),
+        .button = &SetupControls::highScores},
+    Row{.name = "selectPlayersCaption",
+        .rect = {16, 296, 344, 40},
+        .font = {ui::Face::Arial, 27, true},
+        .text = kYellow,
+        .caption = QT_TRANSLATE_NOOP("SetupWindow", "Select Number of Players")},
 };
+
+// One button per number of players, left to right.
+struct PlayerCount {
+    const char* name;
+    const char* caption;
+};
+constexpr std::array<PlayerCount, 4> kPlayerCounts{{
+    {.name = "playerCountButton1", .caption = QT_TRANSLATE_NOOP("SetupWindow", "1")},
+    {.name = "playerCountButton2", .caption = QT_TRANSLATE_NOOP("SetupWindow", "2")},
+    {.name = "playerCountButton3", .caption = QT_TRANSLATE_NOOP("SetupWindow", "3")},
+    {.name = "playerCountButton4", .caption = QT_TRANSLATE_NOOP("SetupWindow", "4")},
+}};
+
+constexpr ui::ControlDesign playerCountButton(int index) {
+    const PlayerCount& count = kPlayerCounts[static_cast<std::size_t>(index)];
+    return {.name = count.name,
+            .rect = {48 + 74 * index, 340, 57, 49},
+            .font = kPlayersFont,
+            .text = kYellow,
+            .kind = Kind::Button,
+            .caption = count.caption};
+}
+
+constexpr ui::ControlDesign kExitButton{.name = "exitButton",
+                                        .rect = {312, 408, 49, 25},
+                                        .font = kSmallButtonFont,
+                                        .text = kYellow,
+                                        .kind = Kind::Button,
+                                        .caption = QT_TRANSLATE_NOOP("SetupWindow", "Exit")};
 
 } // namespace
 
@@ -96,7 +101,14 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     : QWidget(parent)
     , services_(services) {
     setUpSmallWindow(*this, "setupWindow", kDarkBlue);
-    ui::buildAll(this, kControls, "SetupWindow");
+    ui::build(this, kGameName, "SmallWindow");
+    const SetupControls built = ui::buildAll(this, kControls, kContext);
+    timeAllowedCaption_ = built.timeAllowedCaption;
+    secondsCaption_ = built.secondsCaption;
+    std::array<ui::Button*, kPlayerCounts.size()> playerCounts{};
+    for (std::size_t i = 0; i < playerCounts.size(); ++i)
+        playerCounts[i] = ui::buildButton(this, playerCountButton(static_cast<int>(i)), kContext);
+    ui::Button* exit = ui::buildButton(this, kExitButton, kContext);
 
     addLogo(*this, services.data);
 
@@ -131,24 +143,20 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
         showTimeBox(ticked);
     });
 
-    for (int players = 1; players <= 4; ++players) {
-        auto* button = ui::control<ui::Button>(
-            this, QStringLiteral("playerCountButton%1").arg(players).toLatin1().constData());
-        button->setAccessibleName(tr("%n player(s)", nullptr, players));
-        connect(button, &ui::Button::clicked, this,
+    for (std::size_t i = 0; i < playerCounts.size(); ++i) {
+        const int players = static_cast<int>(i) + 1;
+        playerCounts[i]->setAccessibleName(tr("%n player(s)", nullptr, players));
+        connect(playerCounts[i], &ui::Button::clicked, this,
                 [this, players] { emit setupChosen(chosenSetup(players)); });
     }
-    connect(ui::control<ui::Button>(this, "rulesButton"), &ui::Button::clicked, this,
-            &SetupWindow::rulesClicked);
-    connect(ui::control<ui::Button>(this, "highScoresButton"), &ui::Button::clicked, this,
-            &SetupWindow::highScoresClicked);
-    connect(ui::control<ui::Button>(this, "exitButton"), &ui::Button::clicked, this,
-            &SetupWindow::exitClicked);
+    connect(built.rules, &ui::Button::clicked, this, &SetupWindow::rulesClicked);
+    connect(built.highScores, &ui::Button::clicked, this, &SetupWindow::highScoresClicked);
+    connect(exit, &ui::Button::clicked, this, &SetupWindow::exitClicked);
 }
 
 void SetupWindow::showTimeBox(bool shown) {
-    for (const char* name : {"timeAllowedCaption", "secondsCaption"})
-        ui::control<QWidget>(this, name)->setVisible(shown);
+    timeAllowedCaption_->setVisible(shown);
+    secondsCaption_->setVisible(shown);
     timeAllowed_->setEnabled(shown);
     timeAllowed_->setVisible(shown);
 }

@@ -8,6 +8,10 @@
 class QCheckBox;
 class QLineEdit;
 
+namespace tezzle::ui {
+class TextBox;
+}
+
 namespace tezzle::frontend {
 
 // Where a new game is set up: sound, clocks with the time allowed, the number of players.
@@ -35,6 +39,8 @@ private:
     QCheckBox* playSound_ = nullptr;
     QCheckBox* timersOn_ = nullptr;
     QLineEdit* timeAllowed_ = nullptr;
+    ui::TextBox* timeAllowedCaption_ = nullptr;
+    ui::TextBox* secondsCaption_ = nullptr;
 };
 
 } // namespace tezzle::frontend

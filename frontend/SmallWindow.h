@@ -27,9 +27,12 @@ inline constexpr ui::FontStyle kSmallButtonFont{ui::Face::Arial, 17, true};
 inline constexpr ui::FontStyle kCaptionFont{ui::Face::Arial, 16, true};
 
 // The game's name across the top of the set-up and one-player windows.
-inline constexpr ui::ControlDesign kGameName{
-    "gameNameLabel", {8, -8, 357, 81}, kGameNameFont,
-    colours::kRed,   ui::Kind::Text,   QT_TRANSLATE_NOOP("SmallWindow", "TEZZLE!")};
+inline constexpr ui::ControlDesign kGameName{.name = "gameNameLabel",
+                                             .rect = {8, -8, 357, 81},
+                                             .font = kGameNameFont,
+                                             .text = colours::kRed,
+                                             .caption =
+                                                 QT_TRANSLATE_NOOP("SmallWindow", "TEZZLE!")};
 
 // The logo beside the set-up and one-player windows' choices.
 void addLogo(QWidget& window, const ui::DataFolder& data);

@@ -15,46 +15,54 @@ namespace tezzle::frontend {
 
 namespace {
 
-using ui::ControlDesign;
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
 
+struct TitleControls {
+    ui::Button* restart = nullptr;
+    ui::Button* ok = nullptr;
+    ui::Button* exit = nullptr;
+    ui::TextBox* message = nullptr;
+};
+using Row = ui::ControlRow<TitleControls>;
+
 constexpr std::array kControls{
-    ControlDesign{"gameNameLabel",
-                  {8, 0, 357, 81},
-                  kGameNameFont,
-                  colours::kRed,
-                  Kind::Text,
-                  QT_TRANSLATE_NOOP("TitleWindow", "TEZZLE!")},
-    ControlDesign{"restartButton",
-                  {48, 352, 265, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("TitleWindow", "Restart Previous Game")},
-    ControlDesign{"okButton",
-                  {88, 392, 89, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("TitleWindow", "OK")},
-    ControlDesign{"exitButton",
-                  {184, 392, 89, 29},
-                  kButtonFont,
-                  kYellow,
-                  Kind::Button,
-                  QT_TRANSLATE_NOOP("TitleWindow", "Exit")},
+    Row{.name = "gameNameLabel",
+        .rect = {8, 0, 357, 81},
+        .font = kGameNameFont,
+        .text = colours::kRed,
+        .caption = QT_TRANSLATE_NOOP("TitleWindow", "TEZZLE!")},
+    Row{.name = "restartButton",
+        .rect = {48, 352, 265, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("TitleWindow", "Restart Previous Game"),
+        .button = &TitleControls::restart},
+    Row{.name = "okButton",
+        .rect = {88, 392, 89, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("TitleWindow", "OK"),
+        .button = &TitleControls::ok},
+    Row{.name = "exitButton",
+        .rect = {184, 392, 89, 29},
+        .font = kButtonFont,
+        .text = kYellow,
+        .kind = Kind::Button,
+        .caption = QT_TRANSLATE_NOOP("TitleWindow", "Exit"),
+        .button = &TitleControls::exit},
     // Over the picture, from its foot up as far as the text needs, for what the player must
     // know before going on.
-    ControlDesign{"messageLabel",
-                  {24, 264, 320, 80},
-                  kCaptionFont,
-                  kYellow,
-                  Kind::Box,
-                  "",
-                  colours::kBlack,
-                  Qt::AlignCenter,
-                  true},
+    Row{.name = "messageLabel",
+        .rect = {24, 264, 320, 80},
+        .font = kCaptionFont,
+        .text = kYellow,
+        .kind = Kind::Box,
+        .background = colours::kBlack,
+        .wrap = true,
+        .box = &TitleControls::message},
 };
 
 constexpr QRect kPictureArea{24, 104, 320, 240};
@@ -70,21 +78,20 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     picture->setAccessibleName(tr("Tezzle! title picture"));
     picture->setGeometry(kPictureArea);
     picture->setPixmap(services.data.picture("Images/tezzlemd.bmp", devicePixelRatioF()));
-    ui::buildAll(this, kControls, "TitleWindow");
-    message_ = ui::control<ui::TextBox>(this, "messageLabel");
+    const TitleControls built = ui::buildAll(this, kControls, "TitleWindow");
+    message_ = built.message;
     message_->hide();
 
-    restart_ = ui::control<ui::Button>(this, "restartButton");
+    restart_ = built.restart;
     restart_->installEventFilter(this);
-    auto* ok = ui::control<ui::Button>(this, "okButton");
-    connect(ok, &ui::Button::clicked, this, &TitleWindow::okClicked);
+    ok_ = built.ok;
+    connect(ok_, &ui::Button::clicked, this, &TitleWindow::okClicked);
     connect(picture, &ui::Picture::clicked, this, [this] {
         if (adjacencyComplete())
             emit pictureClicked();
     });
     connect(restart_, &ui::Button::clicked, this, &TitleWindow::restartClicked);
-    connect(ui::control<ui::Button>(this, "exitButton"), &ui::Button::clicked, this,
-            &TitleWindow::exitClicked);
+    connect(built.exit, &ui::Button::clicked, this, &TitleWindow::exitClicked);
 
     // Greyed when there is nothing whole to restart, with the reason as its tooltip.
     const SavedGameRead saved = readSavedGame(services.savedGamePath.toStdString());
@@ -94,14 +101,14 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     adjacency_ = readConnArray(services.data.path("connarray.dat").toStdString(), connarray_);
     if (!adjacency_.complete()) {
         restart_->setEnabled(false);
-        ok->setEnabled(false);
+        ok_->setEnabled(false);
         showMessage(
             tr("%1 No game can be played.").arg(QString::fromStdString(describe(adjacency_))));
     }
 }
 
 void TitleWindow::setCancel() {
-    ui::control<ui::Button>(this, "okButton")->setText(tr("Cancel"));
+    ok_->setText(tr("Cancel"));
 }
 
 void TitleWindow::showMessage(const QString& message) {

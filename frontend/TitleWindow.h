@@ -48,6 +48,7 @@ private:
     AdjacencyReadResult adjacency_;
     ConnArray connarray_{};
     ui::Button* restart_ = nullptr;
+    ui::Button* ok_ = nullptr;
     ui::TextBox* message_ = nullptr;
     QString shownMessage_;
 };

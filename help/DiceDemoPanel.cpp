@@ -18,7 +18,7 @@ DiceDemoPanel::DiceDemoPanel(QWidget& page, const ui::Services& services, Dice& 
                    render();
                }},
               this) {
-    auto* button = static_cast<ui::Button*>(ui::build(&page, kThrowDiceButton, "RulesPage"));
+    ui::Button* button = ui::buildButton(&page, kThrowDiceButton, "RulesPage");
     button->setAccessibleName(button->text());
     connect(button, &ui::Button::clicked, this, &DiceDemoPanel::throwDice);
 

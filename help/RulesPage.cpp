@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
@@ -84,11 +85,35 @@ bool RulesPage::hasCheatChartButton() const {
 }
 
 void RulesPage::buildTexts() {
-    auto* pageNumber = static_cast<ui::TextBox*>(ui::build(this, kPageNumber, kContext));
+    ui::TextBox* pageNumber = ui::buildText(this, kPageNumber, kContext);
     pageNumber->setText(translated(design_.pageCaption));
     pageNumber->setAccessibleName(pageNumber->text());
     ui::build(this, kTitle, kContext);
     ui::buildAll(this, design_.texts, kContext);
+    if (design_.zoneTable)
+        buildZoneTable();
+}
+
+void RulesPage::buildZoneTable() {
+    const QFontMetrics metrics(ui::font(kZoneRow.font));
+    const auto padTo = [&metrics](QString text, int column) {
+        while (metrics.horizontalAdvance(text) < column)
+            text += QLatin1Char(' ');
+        return text;
+    };
+    for (std::size_t i = 0; i < kZones.size(); ++i) {
+        const Zone& zone = kZones[i];
+        const QString range =
+            translated(kZoneRange).arg(QString::number(zone.first).leftJustified(2)).arg(zone.last);
+        const QString row = padTo(padTo(range, kColourColumn) + translated(kZoneRows[i].colour),
+                                  kZoneRows[i].rewardColumn) +
+                            QString::number(zone.points);
+        ui::TextBox* text = ui::buildText(this, kZoneRow, kContext);
+        text->setObjectName(QStringLiteral("zoneTableRow%1").arg(i + 1));
+        text->move(text->x(), text->y() + kZoneRowStep * static_cast<int>(i));
+        text->setText(row);
+        text->setAccessibleName(row);
+    }
 }
 
 void RulesPage::buildPictures() {
@@ -104,7 +129,7 @@ void RulesPage::buildPictures() {
 
 void RulesPage::buildButtons() {
     const auto button = [this](const ControlDesign& design, int target) {
-        auto* b = static_cast<ui::Button*>(ui::build(this, design, kContext));
+        ui::Button* b = ui::buildButton(this, design, kContext);
         b->setAccessibleName(b->text());
         connect(b, &ui::Button::clicked, this, [this, target] { goTo(target); });
         return b;
@@ -119,7 +144,7 @@ void RulesPage::buildButtons() {
     // Enter reads on; the last page offers the way back. Exit is never the first to be pressed.
     (next != nullptr ? next : previous)->setFocus();
     if (design_.diceDemo) {
-        auto* chart = static_cast<ui::Button*>(ui::build(this, kCheatChartButton, kContext));
+        ui::Button* chart = ui::buildButton(this, kCheatChartButton, kContext);
         chart->setAccessibleName(chart->text());
         connect(chart, &ui::Button::clicked, this, &RulesPage::cheatChartRequested);
     }

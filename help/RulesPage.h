@@ -35,6 +35,7 @@ protected:
 
 private:
     void buildTexts();
+    void buildZoneTable();
     void buildPictures();
     void buildButtons();
     // Opens `page` (none for 0) and closes this one.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Tables.h"
 #include "ui/Layout.h"
 
 #include <QPoint>
@@ -30,22 +31,25 @@ consteval QRect twips(int left, int top, int width, int height) {
 
 // A paragraph wraps inside its box.
 consteval ControlDesign body(const char* name, QRect box, const char* caption) {
-    return {
-        name, box, kBodyFont, kPageText, Kind::Text, caption, {}, Qt::AlignLeft | Qt::AlignTop,
-        true,
-    };
+    return {.name = name,
+            .rect = box,
+            .font = kBodyFont,
+            .text = kPageText,
+            .caption = caption,
+            .align = Qt::AlignLeft | Qt::AlignTop,
+            .wrap = true};
 }
 
 // A sub-heading or a row of the zone table stays on one line: its box was exactly as wide as its
 // text, and any wider rendering would wrap and clip the last word.
 consteval ControlDesign line(const char* name, QRect box, ui::FontStyle font, const char* caption) {
-    return {
-        name,       box,
-        font,       kPageText,
-        Kind::Text, caption,
-        {},         Qt::AlignLeft | Qt::AlignTop,
-        false,      SizeToText::KeepLeft,
-    };
+    return {.name = name,
+            .rect = box,
+            .font = font,
+            .text = kPageText,
+            .caption = caption,
+            .align = Qt::AlignLeft | Qt::AlignTop,
+            .size = SizeToText::KeepLeft};
 }
 
 consteval ControlDesign heading(const char* name, QRect box, const char* caption) {
@@ -55,35 +59,50 @@ consteval ControlDesign heading(const char* name, QRect box, const char* caption
 // Every page's frame: its number, the title across the top and the buttons.
 inline constexpr ControlDesign kPageNumber =
     line("pageNumberLabel", {0, 0, 0, 17}, {Face::Arial, 13, true}, "");
-inline constexpr ControlDesign kTitle{
-    "titleLabel", {0, 8, 800, 24}, {Face::Arial, 21, true},
-    kPageText,    Kind::Text,      QT_TRANSLATE_NOOP("RulesPage", "The Rules of Tezzle!"),
-};
+inline constexpr ControlDesign kTitle{.name = "titleLabel",
+                                      .rect = {0, 8, 800, 24},
+                                      .font = {Face::Arial, 21, true},
+                                      .text = kPageText,
+                                      .caption =
+                                          QT_TRANSLATE_NOOP("RulesPage", "The Rules of Tezzle!")};
 
 inline constexpr ui::FontStyle kNavigationFont{Face::Arial, 17, true};
-inline constexpr ControlDesign kExitButton{
-    "exitButton", {744, 4, 49, 25}, kNavigationFont,
-    kPageText,    Kind::Button,     QT_TRANSLATE_NOOP("RulesPage", "Exit"),
-};
-inline constexpr ControlDesign kNextButton{
-    "nextPageButton", {672, 568, 121, 25}, kNavigationFont,
-    kPageText,        Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", ">> Next Page"),
-};
+inline constexpr ControlDesign kExitButton{.name = "exitButton",
+                                           .rect = {744, 4, 49, 25},
+                                           .font = kNavigationFont,
+                                           .text = kPageText,
+                                           .kind = Kind::Button,
+                                           .caption = QT_TRANSLATE_NOOP("RulesPage", "Exit")};
+inline constexpr ControlDesign kNextButton{.name = "nextPageButton",
+                                           .rect = {672, 568, 121, 25},
+                                           .font = kNavigationFont,
+                                           .text = kPageText,
+                                           .kind = Kind::Button,
+                                           .caption =
+                                               QT_TRANSLATE_NOOP("RulesPage", ">> Next Page")};
 inline constexpr ControlDesign kPreviousButton{
-    "previousPageButton", {512, 568, 153, 25},
-    kNavigationFont,      kPageText,
-    Kind::Button,         QT_TRANSLATE_NOOP("RulesPage", "<< Previous Page"),
-};
+    .name = "previousPageButton",
+    .rect = {512, 568, 153, 25},
+    .font = kNavigationFont,
+    .text = kPageText,
+    .kind = Kind::Button,
+    .caption = QT_TRANSLATE_NOOP("RulesPage", "<< Previous Page")};
 
 // Page 2's demonstration and its way to the Cheat Chart.
-inline constexpr ControlDesign kThrowDiceButton{
-    "demoThrowDiceButton", {440, 136, 137, 33}, {Face::Tahoma, 21, true},
-    colours::kGreen,       Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Throw Dice"),
-};
-inline constexpr ControlDesign kCheatChartButton{
-    "cheatChartButton", {352, 512, 105, 25}, {Face::Tahoma, 15, true},
-    colours::kGreen,    Kind::Button,        QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart"),
-};
+inline constexpr ControlDesign kThrowDiceButton{.name = "demoThrowDiceButton",
+                                                .rect = {440, 136, 137, 33},
+                                                .font = {Face::Tahoma, 21, true},
+                                                .text = colours::kGreen,
+                                                .kind = Kind::Button,
+                                                .caption =
+                                                    QT_TRANSLATE_NOOP("RulesPage", "Throw Dice")};
+inline constexpr ControlDesign kCheatChartButton{.name = "cheatChartButton",
+                                                 .rect = {352, 512, 105, 25},
+                                                 .font = {Face::Tahoma, 15, true},
+                                                 .text = colours::kGreen,
+                                                 .kind = Kind::Button,
+                                                 .caption =
+                                                     QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart")};
 inline constexpr std::array<QPoint, 4> kDemoDicePlaces{
     {{472, 176}, {512, 176}, {472, 216}, {512, 216}}};
 inline constexpr int kDemoDieSize = 33;
@@ -104,49 +123,50 @@ struct PageDesign {
     bool picturesAboveTexts;      // else the texts, and the path, are drawn over the pictures
     std::span<const QPoint> path; // white lines joining these points in turn
     bool diceDemo;                // the demonstration and the Cheat Chart button
+    bool zoneTable = false;       // the board's zones, their numbers and rewards, after the texts
 };
 
 inline constexpr std::array kPage1Texts{
-    heading("rulesText1", twips(120, 600, 2430, 285),
+    heading("summaryHeading", twips(120, 600, 2430, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Summary of the rules")),
-    body("rulesText2", twips(120, 960, 11535, 645),
+    body("diceSummary", twips(120, 960, 11535, 645),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Players take turns to throw four dice and combine their scores to generate a whole "
              "number between 1 and 100. For example: (6 + 4) x (3 + 1) = 40.")),
-    body("rulesText3", twips(120, 1560, 11415, 1005),
+    body("coveringSummary", twips(120, 1560, 11415, 1005),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Having chosen a number, whose hexagon is not already covered by a counter, the "
              "player clicks the number on the Tezzle! playing board with the mouse. The number is "
              "then covered by a counter. The player scores points depending on which number they "
              "have chosen. The highest numbers score the most points.")),
-    body("rulesText4", twips(120, 2520, 11655, 765),
+    body("tezzleSummary", twips(120, 2520, 11655, 765),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Players can also score bonus points by making a Tezzle! move. This is "
                            "when a player clicks a number that will create a triangle of three "
                            "adjacent counters on the board.")),
-    body("rulesText5", twips(120, 3180, 11655, 645),
+    body("doubleTezzleSummary", twips(120, 3180, 11655, 645),
          QT_TRANSLATE_NOOP("RulesPage", "Double bonus points are scored by making a Tezzle! move "
                                         "on a prime number – this is a double Tezzle! move.")),
-    body("rulesText15", twips(120, 3600, 11175, 645),
+    body("endSummary", twips(120, 3600, 11175, 645),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "The game ends when there is a continuous path of counters from hexagon 1 to hexagon "
              "100. The winner is the player with the highest score at the end of the game.")),
-    heading("rulesText9", twips(120, 4440, 2355, 285),
+    heading("gettingReadyHeading", twips(120, 4440, 2355, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Getting ready to play")),
-    body("rulesText8", twips(120, 4800, 11655, 645),
+    body("settingsText", twips(120, 4800, 11655, 645),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Before the game begins, the players can set the parameters of the game.")),
-    body("rulesText11", twips(120, 5220, 8655, 1245),
+    body("clockText", twips(120, 5220, 8655, 1245),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Tezzle! can be played against the clock. To play against the clock "
                            "check the 'Timers On' checkbox. The default settings allow each player "
                            "a total of 600 seconds to complete all their moves. By altering the "
                            "value in the 'Set Total Time Allowed' box, this can be changed.")),
-    body("rulesText13", twips(120, 6480, 8655, 1485),
+    body("playersText", twips(120, 6480, 8655, 1485),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Tezzle! can be played by one to four players. To begin the game click the button "
@@ -154,7 +174,7 @@ inline constexpr std::array kPage1Texts{
              "following order: Blue, Red, Green, Yellow. Before proceeding with the game each "
              "player should choose their colour. If a series of games are played, players should "
              "change colours before each game.")),
-    body("rulesText14", twips(120, 7980, 8655, 1005),
+    body("onePlayerText", twips(120, 7980, 8655, 1005),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "If there is just one player, select button '1'. The player then has the option to "
@@ -162,44 +182,45 @@ inline constexpr std::array kPage1Texts{
              "second player - Red. The player can choose the level of play for the computer. ")),
 };
 inline constexpr std::array kPage1Pictures{
-    PictureDesign{"startPicture",
-                  "images/start.jpg",
-                  {596, 304},
-                  QT_TRANSLATE_NOOP("RulesPage", "Counters on the board at the start of a game")},
+    PictureDesign{.name = "startPicture",
+                  .file = "images/start.jpg",
+                  .at = {596, 304},
+                  .description = QT_TRANSLATE_NOOP("RulesPage",
+                                                   "Counters on the board at the start of a game")},
 };
 
 // The note's example fills its second line: its box is 11 pixels wider than drawn, or "46."
 // would need a third line the box does not have.
 inline constexpr std::array kPage2Texts{
-    heading("rulesText1", twips(120, 600, 2400, 285),
+    heading("generatingHeading", twips(120, 600, 2400, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Generating a number")),
-    body("rulesText2", twips(120, 960, 11655, 885),
+    body("throwDiceText", twips(120, 960, 11655, 885),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "The player clicks the button labelled 'Throw Dice'. Four numbers are then randomly "
              "generated, corresponding to a dice throw. The player must generate a whole number "
              "between 1 and 100 using all four numbers once. The player may multiply, divide, add "
              "or subtract the numbers in any combination.")),
-    body("rulesText7", twips(120, 2040, 11655, 525),
+    body("tryDiceText", twips(120, 2040, 11655, 525),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Click the button on the right to try out throwing the dice.")),
-    body("rulesText3", twips(120, 4200, 10380, 645),
+    body("numeralsNote", twips(120, 4200, 10380, 645),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Note: A player may not create a number by placing two numerals beside "
                            "each other.                     For example, having thrown 6, 4, 3, "
                            "and 1, a player may not put 6 and 4 together to make 64 or 46.")),
-    body("rulesText4", twips(120, 4800, 11655, 405),
+    body("pencilText", twips(120, 4800, 11655, 405),
          QT_TRANSLATE_NOOP("RulesPage", "Players may use a pencil and paper to help with their "
                                         "arithmetic, but should not use a calculator.")),
-    heading("rulesText5", twips(120, 5280, 11655, 645),
+    heading("examplesHeading", twips(120, 5280, 11655, 645),
             QT_TRANSLATE_NOOP("RulesPage",
                               "Some examples of numbers that can be generated from one throw:")),
-    body("rulesText6", twips(120, 5640, 11175, 645),
+    body("examplesText", twips(120, 5640, 11175, 645),
          QT_TRANSLATE_NOOP("RulesPage", "6 + 4 + 3 + 1 = 14;   6 x 4 x 3 x 1 = 72;   (6 x 4) x (3 "
                                         "+ 1) = 96;   (6/3) x (4 – 1) = 6.")),
-    heading("rulesText9", twips(120, 6240, 11655, 645),
+    heading("cheatChartHeading", twips(120, 6240, 11655, 645),
             QT_TRANSLATE_NOOP("RulesPage", "Cheat Chart")),
-    body("rulesText8", twips(120, 6600, 11295, 885),
+    body("cheatChartText", twips(120, 6600, 11295, 885),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Help with arithmetic can be obtained by clicking the button shown below which will "
@@ -213,124 +234,121 @@ inline constexpr std::array kPage2Texts{
 // 24 pixels further left than drawn, the heading 8, each column starting under its heading, and the
 // picture 14 pixels further right, so that no reward is written over it.
 inline constexpr std::array kPage3Texts{
-    heading("rulesText8", twips(120, 720, 3945, 285),
+    heading("selectingHeading", twips(120, 720, 3945, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Selecting the number on the board")),
-    body("rulesText10", twips(120, 1080, 11655, 840),
+    body("selectingText", twips(120, 1080, 11655, 840),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Having generated a number, whose hexagon is not already covered by a counter, the "
              "player clicks the corresponding number on the board. If the number has been "
              "calculated correctly it will be covered with a counter. ")),
     body(
-        "rulesText11", twips(120, 1920, 11655, 645),
+        "mistakeText", twips(120, 1920, 11655, 645),
         QT_TRANSLATE_NOOP(
             "RulesPage",
             "If the player has made a mistake and selected a number that cannot be generated from "
             "the dice throw, the player scores no points and the turn passes to the next player.")),
-    heading("rulesText12", twips(120, 2520, 1665, 285),
+    heading("pointsHeading", twips(120, 2520, 1665, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Gaining points")),
-    body("rulesText13", twips(120, 2880, 11655, 1605),
+    body("pointsText", twips(120, 2880, 11655, 1605),
          QT_TRANSLATE_NOOP("RulesPage",
                            "If the number has been calculated correctly, the player scores reward "
                            "points based on the colour zone of the number that has been selected. "
                            "The amount of points for each colour zone is shown on the coloured "
                            "balls to the left of the playing board, and in the table below.")),
-    heading("rulesText14", twips(120, 4080, 6255, 405),
+    heading("zoneTableHeading", twips(120, 4080, 6255, 405),
             QT_TRANSLATE_NOOP("RulesPage",
                               "Number generated               Colour Zone               Reward")),
-    line("rulesText7", twips(480, 4440, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "1  to 15                               Orange                          10")),
-    line("rulesText15", twips(480, 4680, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "16 to 28                              Turquoise                      20")),
-    line("rulesText16", twips(480, 4920, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "29 to 45                              Yellow                            50")),
-    line("rulesText17", twips(480, 5160, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "46 to 64                              Blue                               100")),
-    line("rulesText18", twips(480, 5400, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "65 to 79                              Green                            200")),
-    line("rulesText9", twips(480, 5640, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "80 to 90                              Purple                           300")),
-    line("rulesText19", twips(480, 5880, 6255, 405), kBodyFont,
-         QT_TRANSLATE_NOOP(
-             "RulesPage",
-             "91 to 100                            Red                               500")),
 };
+// Page 3's table of zones, a row per zone of the board from the lowest numbers up, each one line
+// of the body font: the range, its colour and its reward, each column reached with spaces as the
+// table was typed. The colours start together; the rewards stand where each row put them.
+struct ZoneRowWords {
+    const char* colour;
+    int rewardColumn; // pixels from the row's left
+};
+inline constexpr std::array<ZoneRowWords, kZones.size()> kZoneRows{{
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Orange"), .rewardColumn = 333},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Turquoise"), .rewardColumn = 336},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Yellow"), .rewardColumn = 337},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Blue"), .rewardColumn = 334},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Green"), .rewardColumn = 333},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Purple"), .rewardColumn = 332},
+    {.colour = QT_TRANSLATE_NOOP("RulesPage", "Red"), .rewardColumn = 332},
+}};
+inline constexpr ControlDesign kZoneRow =
+    line("zoneTableRow", twips(480, 4440, 6255, 405), kBodyFont, "");
+inline constexpr int kZoneRowStep = 16;
+inline constexpr int kColourColumn = 176;
+// The range's first number takes two digits' room, "1  to 15" over "16 to 28".
+inline constexpr const char* kZoneRange = QT_TRANSLATE_NOOP("RulesPage", "%1 to %2");
+
 inline constexpr std::array kPage3Pictures{
-    PictureDesign{"boardPicture",
-                  "images/board.jpg",
-                  {398, 296},
-                  QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
+    PictureDesign{.name = "boardPicture",
+                  .file = "images/board.jpg",
+                  .at = {398, 296},
+                  .description =
+                      QT_TRANSLATE_NOOP("RulesPage", "The playing board with its colour zones")},
 };
 
 // The paragraph on primes takes three lines: its box is 56 high and the next one starts right
 // under it.
 inline constexpr std::array kPage4Texts{
-    heading("rulesText1", twips(120, 600, 2175, 285),
+    heading("tezzleBonusHeading", twips(120, 600, 2175, 285),
             QT_TRANSLATE_NOOP("RulesPage", "The Tezzle! bonus")),
-    body("rulesText2", twips(120, 960, 8535, 885),
+    body("tezzleMoveText", twips(120, 960, 8535, 885),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "As soon as any two counters have been placed next to each other on the board, there "
              "is an opportunity for a player to make a Tezzle! move. This is done by clicking a "
              "number on the board that completes a triangle of counters.")),
-    body("rulesText3", twips(120, 1920, 8535, 645),
+    body("tezzleBonusText", twips(120, 1920, 8535, 645),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "The player that completes any triangle with a Tezzle! move gains a bonus of 100. "
              "This is in addition to the amount rewarded for that colour zone.")),
-    body("rulesText4", twips(120, 2640, 8535, 885),
+    body("tezzleBonusExample", twips(120, 2640, 8535, 885),
          QT_TRANSLATE_NOOP("RulesPage",
                            "For example, if Blue generates the number 33, completing a triangle of "
                            "counters with 25 and 32, then Blue gains a yellow-zone reward of 50, "
                            "plus a Tezzle! bonus of 100, making a total of 150.")),
-    body("rulesText6", twips(120, 3600, 8535, 885),
+    body("oneTezzleBonusText", twips(120, 3600, 8535, 885),
          QT_TRANSLATE_NOOP("RulesPage", "A player will only receive one Tezzle! bonus in any turn, "
                                         "even if more than one triangle of counters is formed.")),
-    heading("rulesText9", twips(120, 4560, 3030, 285),
+    heading("doubleTezzleHeading", twips(120, 4560, 3030, 285),
             QT_TRANSLATE_NOOP("RulesPage", "The double Tezzle! bonus")),
-    body("rulesText8", twips(120, 4920, 8295, 840),
+    body("primesText", twips(120, 4920, 8295, 840),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "The prime numbers on the board are shown in black, their hexagons have grey borders. "
              "(A prime number is a number that has no factors other than itself and 1.)")),
-    body("rulesText10", twips(120, 5760, 8055, 1005),
+    body("doubleTezzleBonusText", twips(120, 5760, 8055, 1005),
          QT_TRANSLATE_NOOP("RulesPage",
                            "If a player clicks a prime number to complete a triangle of counters, "
                            "the player scores a double Tezzle! bonus of 200. This is in addition "
                            "to the amount rewarded for that colour zone.")),
-    body("rulesText11", twips(120, 6600, 8055, 885),
+    body("doubleTezzleExample", twips(120, 6600, 8055, 885),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "For example, if Blue generates the prime number 17, completing a triangle of "
              "counters with 12 and 18, then Blue scores a turquoise-zone reward of 20, plus a "
              "double Tezzle! bonus of 200, making a total of 220.")),
-    body("rulesText12", twips(120, 7680, 8055, 765),
+    body("oneDoubleTezzleBonusText", twips(120, 7680, 8055, 765),
          QT_TRANSLATE_NOOP("RulesPage",
                            "A player will only receive one double Tezzle! bonus in any turn, even "
                            "if more than one triangle of counters is formed.")),
 };
 inline constexpr std::array kPage4Pictures{
-    PictureDesign{
-        "tezzlePicture",
-        "images/tezzle.jpg",
-        {616, 64},
-        QT_TRANSLATE_NOOP("RulesPage", "A Tezzle! move completing a triangle of counters")},
-    PictureDesign{"doubleTezzlePicture",
-                  "images/doubletezzle.jpg",
-                  {564, 336},
-                  QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
+    PictureDesign{.name = "tezzlePicture",
+                  .file = "images/tezzle.jpg",
+                  .at = {616, 64},
+                  .description = QT_TRANSLATE_NOOP(
+                      "RulesPage", "A Tezzle! move completing a triangle of counters")},
+    PictureDesign{.name = "doubleTezzlePicture",
+                  .file = "images/doubletezzle.jpg",
+                  .at = {564, 336},
+                  .description =
+                      QT_TRANSLATE_NOOP("RulesPage", "A double Tezzle! move on a prime number")},
 };
 
 // The texts beside the picture wrap short of it, at 384 pixels, the paragraph under "The End" in
@@ -338,18 +356,18 @@ inline constexpr std::array kPage4Pictures{
 // lower, each right under the one above, and the legal notice at the foot of the page, 19 pixels a
 // line, beside the button.
 inline constexpr std::array kPage5Texts{
-    heading("rulesText10", twips(120, 540, 1665, 285),
+    heading("furtherMovesHeading", twips(120, 540, 1665, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Further moves")),
-    body("rulesText12", twips(120, 870, 11655, 405),
+    body("turnsText", twips(120, 870, 11655, 405),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Play continues with each player taking their turn in sequence.")),
-    body("rulesText11", twips(120, 1200, 11175, 645),
+    body("coverOnceText", twips(120, 1200, 11175, 645),
          QT_TRANSLATE_NOOP("RulesPage",
                            "The numbers on the Tezzle! board can be covered in any order. Each "
                            "number can, however, only be covered once during a game.")),
-    heading("rulesText1", twips(120, 1890, 2220, 285),
+    heading("timerHeading", twips(120, 1890, 2220, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Playing with a timer")),
-    body("rulesText2", twips(120, 2220, 11775, 1245),
+    body("timerText", twips(120, 2220, 11775, 1245),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "If the 'Timer On' option is selected before starting the game, each player will have "
@@ -357,40 +375,40 @@ inline constexpr std::array kPage5Texts{
              "time allowed is 600 seconds, but this can be changed before starting each game. Any "
              "player who runs out of time loses. If all the players except one run out of time, "
              "the last surviving player wins.")),
-    heading("rulesText9", twips(120, 3480, 960, 285), QT_TRANSLATE_NOOP("RulesPage", "The End")),
-    body("rulesText8", twips(120, 3810, 5760, 1425),
+    heading("endHeading", twips(120, 3480, 960, 285), QT_TRANSLATE_NOOP("RulesPage", "The End")),
+    body("endText", twips(120, 3810, 5760, 1425),
          QT_TRANSLATE_NOOP("RulesPage",
                            "The game is over when there is a continuous path of counters "
                            "connecting hexagon 1 to hexagon 100. The player who plays the final "
                            "counter to complete this path gains a bonus score of 500. The player "
                            "with the highest score at the end of the game is the winner.")),
-    heading("rulesText5", twips(120, 5310, 1335, 285),
+    heading("tipsHeading", twips(120, 5310, 1335, 285),
             QT_TRANSLATE_NOOP("RulesPage", "Playing tips")),
-    body("rulesText13", twips(120, 5640, 5760, 1140),
+    body("lowThrowTip", twips(120, 5640, 5760, 1140),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Throwing low numbers on the dice does not necessarily mean that your reward will be "
              "small. Look for Tezzle! and double Tezzle! opportunities to raise your reward.")),
-    body("rulesText14", twips(120, 6810, 5760, 1140),
+    body("centreTip", twips(120, 6810, 5760, 1140),
          QT_TRANSLATE_NOOP("RulesPage",
                            "Creating a number in the centre of the board may, for example, yield a "
                            "100 reward (in the blue zone) but you may be able to Tezzle! or double "
                            "Tezzle! on a smaller number to gain a higher reward.")),
-    body("legalNotice1", twips(120, 8070, 11655, 285),
+    body("licenceNotice", twips(120, 8070, 11655, 285),
          QT_TRANSLATE_NOOP(
              "RulesPage",
              "Tezzle! — free software under the GNU General Public License, version 3 or later.")),
-    body("legalNotice2", twips(120, 8355, 7440, 285),
+    body("copyrightNotice", twips(120, 8355, 7440, 285),
          QT_TRANSLATE_NOOP("RulesPage", "Copyright © 2026 the Tezzle! developers. No warranty.")),
-    body("legalNotice3", twips(120, 8640, 7440, 285),
+    body("ownMakeNotice", twips(120, 8640, 7440, 285),
          QT_TRANSLATE_NOOP("RulesPage", "Every picture and sound is made by the program itself.")),
 };
 inline constexpr std::array kPage5Pictures{
-    PictureDesign{
-        "endPicture",
-        "images/end.jpg",
-        {396, 240},
-        QT_TRANSLATE_NOOP("RulesPage", "A finished game with a path of counters from 1 to 100")},
+    PictureDesign{.name = "endPicture",
+                  .file = "images/end.jpg",
+                  .at = {396, 240},
+                  .description = QT_TRANSLATE_NOOP(
+                      "RulesPage", "A finished game with a path of counters from 1 to 100")},
 };
 inline constexpr std::array<QPoint, 8> kPage5Path{{{410, 470},
                                                    {478, 352},
@@ -402,30 +420,42 @@ inline constexpr std::array<QPoint, 8> kPage5Path{{{410, 470},
                                                    {778, 256}}};
 
 inline constexpr std::array<PageDesign, kPageCount> kPages{{
-    {1,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 1 of 5"),
-     kPage1Texts,
-     kPage1Pictures,
-     true,
-     {},
-     false},
-    {2, QT_TRANSLATE_NOOP("RulesPage", "Page 2 of 5"), kPage2Texts, {}, false, {}, true},
-    {3,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 3 of 5"),
-     kPage3Texts,
-     kPage3Pictures,
-     false,
-     {},
-     false},
-    {4,
-     QT_TRANSLATE_NOOP("RulesPage", "Page 4 of 5"),
-     kPage4Texts,
-     kPage4Pictures,
-     false,
-     {},
-     false},
-    {5, QT_TRANSLATE_NOOP("RulesPage", "Page 5 of 5"), kPage5Texts, kPage5Pictures, false,
-     kPage5Path, false},
+    {.number = 1,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 1 of 5"),
+     .texts = kPage1Texts,
+     .pictures = kPage1Pictures,
+     .picturesAboveTexts = true,
+     .path = {},
+     .diceDemo = false},
+    {.number = 2,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 2 of 5"),
+     .texts = kPage2Texts,
+     .pictures = {},
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = true},
+    {.number = 3,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 3 of 5"),
+     .texts = kPage3Texts,
+     .pictures = kPage3Pictures,
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = false,
+     .zoneTable = true},
+    {.number = 4,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 4 of 5"),
+     .texts = kPage4Texts,
+     .pictures = kPage4Pictures,
+     .picturesAboveTexts = false,
+     .path = {},
+     .diceDemo = false},
+    {.number = 5,
+     .pageCaption = QT_TRANSLATE_NOOP("RulesPage", "Page 5 of 5"),
+     .texts = kPage5Texts,
+     .pictures = kPage5Pictures,
+     .picturesAboveTexts = false,
+     .path = kPage5Path,
+     .diceDemo = false},
 }};
 
 } // namespace tezzle::help

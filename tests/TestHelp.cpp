@@ -112,6 +112,21 @@ private slots:
                 }
         }
         QCOMPARE(captions, texts);
+        // The zone table is made from the board's zones, yet reads as the page was typed.
+        if (page == 3) {
+            const char* const typed[] = {
+                "1  to 15                               Orange                          10",
+                "16 to 28                              Turquoise                      20",
+                "29 to 45                              Yellow                            50",
+                "46 to 64                              Blue                               100",
+                "65 to 79                              Green                            200",
+                "80 to 90                              Purple                           300",
+                "91 to 100                            Red                               500"};
+            for (int row = 0; row < 7; ++row)
+                QCOMPARE(
+                    find<TextBox>(*window, QStringLiteral("zoneTableRow%1").arg(row + 1))->text(),
+                    QString(typed[row]));
+        }
         // The page is blue, and page 5's white path runs over its picture.
         const QImage shot = window->grab().toImage();
         QCOMPARE(shot.pixelColor(2, 300), QColor(0, 0, 255));
