@@ -9,10 +9,10 @@ cd "$(dirname "$0")"
 # Qt and the fonts the windows are laid out in (Liberation Sans for Arial, Wine's Tahoma);
 # Qt SVG for the scalable icon; OpenAL for the sound cues; PulseAudio for the test that plays a
 # cue through a real sound server; the desktop's validators and groff for the test of the
-# installed game.
+# installed game; XCB's DAMAGE client for the start-up benchmark's first-paint probe.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libopenal-dev
 libbenchmark-dev fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio desktop-file-utils
-appstream groff-base"
+appstream groff-base libxcb-damage0-dev"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
