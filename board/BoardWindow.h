@@ -91,9 +91,9 @@ private:
     std::array<ui::TextBox*, 4> names_{};
     std::array<ui::TextBox*, 4> scores_{};
     std::array<ui::TextBox*, 4> clocks_{};
-    std::array<ui::Button*, 101> numbers_{};    // 1 to 100
-    std::array<ui::Picture*, 101> counters_{};  // 1 to 100
-    std::array<std::string, 101> counterShown_; // the picture each counter holds
+    std::array<ui::Button*, 101> numbers_{};      // 1 to 100
+    std::array<ui::Picture*, 101> counters_{};    // 1 to 100
+    std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds
     std::string flashShown_;
     double label100Width_ = 0; // twips
 };

@@ -28,23 +28,7 @@ inline constexpr Rgb kBoardBackground{49, 135, 215};
 } // namespace colours
 
 // The players, always taking part in this order; a player's number is index + 1.
-struct Player {
-    std::string_view name;
-    std::string_view counterCode; // in counter file names
-    Rgb colour;                   // banner, buttons, clock caption
-    Rgb diceColour;
-    std::string_view turnBanner;
-    std::string_view winBanner;
-};
-
 inline constexpr int kMaxPlayers = 4;
-
-inline constexpr std::array<Player, kMaxPlayers> kPlayers{{
-    {"Blue", "bl", colours::kLightBlue, colours::kBlue, "Blue to Play", "BLUE HAS WON!"},
-    {"Red", "re", colours::kRed, colours::kRed, "Red to Play", "RED HAS WON!"},
-    {"Green", "gr", colours::kGreen, colours::kGreen, "Green to Play", "GREEN HAS WON!"},
-    {"Yellow", "ye", colours::kYellow, colours::kYellow, "Yellow to Play", "YELLOW HAS WON!"},
-}};
 
 // The computer opponent always plays Red.
 inline constexpr int kComputerPlayerIndex = 1;
@@ -62,13 +46,13 @@ struct Zone {
 };
 
 inline constexpr std::array<Zone, 7> kZones{{
-    {1, 15, "co", 10, Cue::Click1, "Orange", {255, 140, 26}, 6},
+    {1, 15, "co", 10, Cue::TickBox, "Orange", {255, 140, 26}, 6},
     {16, 28, "cy", 20, Cue::Click, "Turquoise", {38, 200, 200}, 5},
-    {29, 45, "ye", 50, Cue::Space, "Yellow", {250, 220, 40}, 4},
-    {46, 64, "bl", 100, Cue::Key, "Blue", {40, 80, 215}, 3},
-    {65, 79, "gr", 200, Cue::Boom, "Green", {60, 185, 75}, 2},
-    {80, 90, "ma", 300, Cue::SubPing, "Purple", {165, 80, 200}, 1},
-    {91, 100, "re", 500, Cue::Laser3, "Red", {225, 45, 45}, 0},
+    {29, 45, "ye", 50, Cue::Points50, "Yellow", {250, 220, 40}, 4},
+    {46, 64, "bl", 100, Cue::Points100, "Blue", {40, 80, 215}, 3},
+    {65, 79, "gr", 200, Cue::Points200, "Green", {60, 185, 75}, 2},
+    {80, 90, "ma", 300, Cue::Points300, "Purple", {165, 80, 200}, 1},
+    {91, 100, "re", 500, Cue::Points500, "Red", {225, 45, 45}, 0},
 }};
 
 inline constexpr int kFirstNumber = 1;

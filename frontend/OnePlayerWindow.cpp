@@ -83,7 +83,7 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, QWidget* parent)
         levels_->addButton(option, level);
         connect(option, &QRadioButton::clicked, this, [&services] {
             if (services.settings.soundOn == 1)
-                services.cues.play(Cue::Tink);
+                services.cues.play(Cue::LevelChosen);
         });
     }
     levels_->button(3)->setChecked(true);

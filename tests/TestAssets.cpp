@@ -6,6 +6,8 @@
 #include "core/Cues.h"
 #include "core/Geometry.h"
 #include "core/Tables.h"
+#include "ui/CueFiles.h"
+#include "ui/Players.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -67,7 +69,7 @@ QColor nearestZoneHue(const QColor& c) {
 // Whose counters there are, by code and colour: the players', and the white one that flashes.
 std::vector<std::pair<QString, QColor>> wearers() {
     std::vector<std::pair<QString, QColor>> all;
-    for (const Player& player : kPlayers)
+    for (const ui::PlayerLook& player : ui::kPlayerLooks)
         all.push_back({str(player.counterCode), qcolor(player.colour)});
     all.push_back({QStringLiteral("wh"), Qt::white});
     return all;
@@ -201,7 +203,7 @@ private slots:
 
     void everyCueIsAPlayableWav_data() {
         QTest::addColumn<QString>("file");
-        for (std::string_view file : kCueFiles)
+        for (std::string_view file : ui::kCueFiles)
             QTest::newRow(file.data()) << str(file);
     }
 

@@ -4,6 +4,7 @@
 
 #include "WindowHarness.h"
 
+#include "board/BoardLook.h"
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
 #include "frontend/Program.h"
@@ -95,7 +96,7 @@ private slots:
         QCOMPARE(again.turnCounter, left.turnCounter);
         QCOMPARE(again.players[0].score, left.players[0].score);
         QCOMPARE(again.players[1].clock, left.players[1].clock);
-        QCOMPARE(again.banner, std::string("Red to Play"));
+        QCOMPARE(tezzle::board::bannerText(again.banner), QString("Red to Play"));
         QCOMPARE(t.cues.played, (std::vector<Cue>{Cue::Click, Cue::Click}));
     }
 
@@ -143,7 +144,7 @@ private slots:
         QVERIFY(openWindows("onePlayerWindow").isEmpty());
         std::vector<Cue> cues;
         if (!level.isEmpty())
-            cues.push_back(Cue::Tink);
+            cues.push_back(Cue::LevelChosen);
         if (players == 0) { // a fresh set-up, silently
             QVERIFY(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked());
             QVERIFY(!control<QCheckBox>("setupWindow", "timersOnCheck")->isChecked());

@@ -1,6 +1,7 @@
 #include "BoardArt.h"
 
 #include "Art.h"
+#include "ui/Players.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -70,7 +71,7 @@ QPointF drawnCentre(int n) {
 }
 
 QColor playerColour(int player) {
-    return toQColor(kPlayers[static_cast<std::size_t>(player - 1)].colour);
+    return toQColor(ui::kPlayerLooks[static_cast<std::size_t>(player - 1)].colour);
 }
 
 BoardArt::BoardArt(int scale)

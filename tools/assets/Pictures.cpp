@@ -3,6 +3,7 @@
 #include "Art.h"
 #include "BoardArt.h"
 #include "Illustrations.h"
+#include "ui/Players.h"
 
 #include <QPainter>
 
@@ -36,7 +37,8 @@ std::vector<Picture> picturesAt(int scale) {
         for (const bool prime : {false, true}) {
             for (int player = 1; player <= kMaxPlayers; ++player)
                 pictures.push_back(
-                    {counterPath(zone, kPlayers[static_cast<std::size_t>(player - 1)].counterCode,
+                    {counterPath(zone,
+                                 ui::kPlayerLooks[static_cast<std::size_t>(player - 1)].counterCode,
                                  prime),
                      art.counter(zone, prime, playerColour(player))});
             pictures.push_back(
