@@ -195,7 +195,7 @@ void BoardWindow::carryOutEvents() {
                            const WriteResult saved =
                                writeSavedGame(services_.savedGamePath.toStdString(), e.game);
                            if (!saved.ok)
-                               emit saveFailed(QString::fromStdString(saved.error));
+                               emit saveFailed(saved);
                        },
                        [this](const events::OpenHighScores& e) {
                            emit openHighScores(e.blueScore, e.againstComputer);

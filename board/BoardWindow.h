@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "files/SafeWrite.h"
 #include "ui/Services.h"
 #include "ui/TimerDriver.h"
 
@@ -49,7 +50,7 @@ signals:
     void cheatChartRequested();
     void closeCheatChart();
     // Exit could not save the game; the previous saved game is whole.
-    void saveFailed(const QString& reason);
+    void saveFailed(const tezzle::WriteResult& result);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -52,7 +52,4 @@ WriteResult writeSavedGame(const std::string& path, const SavedGame& game);
 // reopen. A missing or damaged file changes no setting.
 SavedGameRead restoreSavedGame(const std::string& path, Settings& settings);
 
-// A sentence for the player about a failed read.
-std::string describe(const SavedGameRead& read);
-
 } // namespace tezzle
