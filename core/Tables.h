@@ -37,22 +37,18 @@ inline constexpr int kComputerPlayerIndex = 1;
 struct Zone {
     int first; // both bounds inclusive
     int last;
-    std::string_view code; // in counter and ball file names
     int points;
-    Cue cue;               // played for a move without bonus
-    std::string_view name; // as the rules pages call the colour
-    Rgb colour;            // as the board draws it
-    int legendIndex;       // position of the zone's ball, counted from the top
+    Cue cue; // played for a move without bonus
 };
 
 inline constexpr std::array<Zone, 7> kZones{{
-    {1, 15, "co", 10, Cue::TickBox, "Orange", {255, 140, 26}, 6},
-    {16, 28, "cy", 20, Cue::Click, "Turquoise", {38, 200, 200}, 5},
-    {29, 45, "ye", 50, Cue::Points50, "Yellow", {250, 220, 40}, 4},
-    {46, 64, "bl", 100, Cue::Points100, "Blue", {40, 80, 215}, 3},
-    {65, 79, "gr", 200, Cue::Points200, "Green", {60, 185, 75}, 2},
-    {80, 90, "ma", 300, Cue::Points300, "Purple", {165, 80, 200}, 1},
-    {91, 100, "re", 500, Cue::Points500, "Red", {225, 45, 45}, 0},
+    {1, 15, 10, Cue::TickBox},
+    {16, 28, 20, Cue::Click},
+    {29, 45, 50, Cue::Points50},
+    {46, 64, 100, Cue::Points100},
+    {65, 79, 200, Cue::Points200},
+    {80, 90, 300, Cue::Points300},
+    {91, 100, 500, Cue::Points500},
 }};
 
 inline constexpr int kFirstNumber = 1;

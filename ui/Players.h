@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Tables.h"
+#include "Zones.h"
 
 #include <array>
 #include <string>
@@ -26,7 +26,7 @@ inline constexpr std::array<PlayerLook, kMaxPlayers> kPlayerLooks{{
 // The counter picture of player `playerNumber` (1 to 4) on hexagon n; the digit tells a prime.
 inline std::string counterPicture(int n, int playerNumber) {
     return std::string("counters/")
-        .append(zoneOf(n).code)
+        .append(zoneLookOf(n).code)
         .append(kPlayerLooks[static_cast<std::size_t>(playerNumber - 1)].counterCode)
         .append(isPrime(n) ? "2" : "1")
         .append(".bmp");
@@ -35,7 +35,7 @@ inline std::string counterPicture(int n, int playerNumber) {
 // The white copy of a counter on hexagon n, flashed over a new counter.
 inline std::string whiteCounterPicture(int n) {
     return std::string("counters/")
-        .append(zoneOf(n).code)
+        .append(zoneLookOf(n).code)
         .append("wh")
         .append(isPrime(n) ? "2" : "1")
         .append(".bmp");
