@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -363,6 +364,11 @@ private slots:
         QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click});
         const QString message = control("titleWindow", "messageLabel")->accessibleName();
         QCOMPARE(message.startsWith("The game could not be saved: "), blocked);
+        // The whole sentence: the file, the system's error and the step it failed at.
+        static const QRegularExpression refused("^The game could not be saved: Cannot save "
+                                                "(.*): .+ \\(while renaming \\1\\.tmp-\\w{6} to "
+                                                "it\\)\\. The previous file is unchanged\\.$");
+        QVERIFY(!blocked || refused.match(message).captured(1) == path);
         if (blocked)
             QVERIFY(QFileInfo(path + "/kept").isDir());
         else
