@@ -1,6 +1,7 @@
 #include "BoardWindow.h"
 
 #include "BoardLayout.h"
+#include "BoardLook.h"
 
 #include "core/Geometry.h"
 #include "files/SavedGameFile.h"
@@ -18,10 +19,6 @@ namespace tezzle::board {
 namespace {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QRect pixelRect(geometry::Point twips, int width, int height) {
     const geometry::Pixel p = geometry::toPixels(twips);
@@ -141,12 +138,11 @@ void BoardWindow::buildControls() {
         const QPoint at = kDicePlaces[static_cast<std::size_t>(i)];
         dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
                            kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
-        const QString player = tr(kPlayers[static_cast<std::size_t>(i)].name.data());
+        const QString player = playerName(i);
         const bool computer = i == 1 && game_.computerLevel() > 0; // the computer plays Red
         names_[i] = makeBox(this, QStringLiteral("playerNameLabel%1").arg(i),
                             computer ? kComputerNameBox : kNameBox.translated(0, kPanelStep * i),
-                            computer ? kComputerNameFont : kNameFont, std::nullopt,
-                            kPlayers[static_cast<std::size_t>(i)].colour,
+                            computer ? kComputerNameFont : kNameFont, std::nullopt, playerColour(i),
                             Qt::AlignRight | Qt::AlignVCenter, computer);
         names_[i]->setText(computer ? tr("Computer (level %1)").arg(game_.computerLevel())
                                     : player);
@@ -200,7 +196,7 @@ void BoardWindow::carryOutEvents() {
                            const WriteResult saved =
                                writeSavedGame(services_.savedGamePath.toStdString(), e.game);
                            if (!saved.ok)
-                               emit saveFailed(QString::fromStdString(saved.error));
+                               emit saveFailed(saved);
                        },
                        [this](const events::OpenHighScores& e) {
                            emit openHighScores(e.blueScore, e.againstComputer);
@@ -217,24 +213,24 @@ void BoardWindow::carryOutEvents() {
 
 void BoardWindow::render() {
     const GameState& s = game_.state();
-    const QColor turn = ui::toQColor(s.buttonColour);
+    const QColor turn = ui::toQColor(playerColour(s.buttonPlayer));
     if (!s.throwDiceEnabled && focusWidget() == throwDiceButton_)
         setFocus(); // Space keeps meaning "throw", never the next button in line
     throwDiceButton_->setEnabled(s.throwDiceEnabled);
     throwDiceButton_->setTextColour(turn);
     for (ui::Button* button : turnButtons_)
         button->setTextColour(turn);
-    banner_->setText(text(s.banner));
-    banner_->setTextColour(ui::toQColor(s.bannerColour));
+    banner_->setText(bannerText(s.banner));
+    banner_->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
     setAccessibleText(banner_, banner_->text());
-    logo_->setText(text(s.logoText));
-    logo_->setTextColour(ui::toQColor(s.logoColour));
+    logo_->setText(logoText(s));
+    logo_->setTextColour(ui::toQColor(logoColour(s)));
 
     for (int i = 0; i < 4; ++i) {
         const DieBox& box = s.diceBoxes[static_cast<std::size_t>(i)];
         dice_[i]->setText(box.face == 0 ? QString() : QString::number(box.face));
         dice_[i]->setEnabled(box.enabled);
-        dice_[i]->setBackground(ui::toQColor(box.background));
+        dice_[i]->setBackground(ui::toQColor(dieColour(box.tint)));
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
     if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
@@ -271,15 +267,17 @@ void BoardWindow::renderBoard(const GameState& s) {
     for (int n = kFirstNumber; n <= kLastNumber; ++n) {
         const bool covered = s.covered.test(n);
         numbers_[n]->setVisible(!covered);
-        if (covered && counterShown_[n] != s.counterPictures[n]) {
-            counterShown_[n] = s.counterPictures[n];
-            counters_[n]->setPixmap(services_.data.picture(counterShown_[n], devicePixelRatioF()));
+        if (covered && counterShown_[n] != s.owners[n]) {
+            counterShown_[n] = s.owners[n];
+            counters_[n]->setPixmap(
+                services_.data.picture(ui::counterPicture(n, s.owners[n]), devicePixelRatioF()));
         }
         counters_[n]->setVisible(covered);
     }
     if (s.flashCounterAt >= kFirstNumber) {
-        if (s.flashCounterPicture != flashShown_) {
-            flashShown_ = s.flashCounterPicture;
+        const std::string picture = ui::whiteCounterPicture(s.flashCounterAt);
+        if (picture != flashShown_) {
+            flashShown_ = picture;
             flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));
         }
         // Two moves in a row may flash the same white picture: the place follows on its own.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "files/SafeWrite.h"
 #include "ui/Services.h"
 #include "ui/TimerDriver.h"
 
@@ -49,7 +50,7 @@ signals:
     void cheatChartRequested();
     void closeCheatChart();
     // Exit could not save the game; the previous saved game is whole.
-    void saveFailed(const QString& reason);
+    void saveFailed(const tezzle::WriteResult& result);
     // The game's sound switch changed (the end of the game turns it off), told before the
     // batch of events it came with.
     void soundSwitched(std::int16_t soundOn);
@@ -95,9 +96,9 @@ private:
     std::array<ui::TextBox*, 4> names_{};
     std::array<ui::TextBox*, 4> scores_{};
     std::array<ui::TextBox*, 4> clocks_{};
-    std::array<ui::Button*, 101> numbers_{};    // 1 to 100
-    std::array<ui::Picture*, 101> counters_{};  // 1 to 100
-    std::array<std::string, 101> counterShown_; // the picture each counter holds
+    std::array<ui::Button*, 101> numbers_{};      // 1 to 100
+    std::array<ui::Picture*, 101> counters_{};    // 1 to 100
+    std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds
     std::string flashShown_;
     double label100Width_ = 0; // twips
 };

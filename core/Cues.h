@@ -1,39 +1,26 @@
 #pragma once
 
-#include <array>
-#include <string_view>
-
 namespace tezzle {
 
-// Every sound cue the program plays. The core names the event; the window side maps it to its
-// file beside the executable.
+// Every sound cue the program plays, named by what it tells the player. The window side maps
+// each to its file.
 enum class Cue {
-    CupDice,
-    Click1,
-    Click,
-    Space,
-    Key,
-    Boom,
-    SubPing,
-    Laser3,
-    Cash,
-    Cheer2,
-    Boink,
-    Gong,
-    Crowd,
-    Tink,
+    DiceThrown,
+    TickBox, // the set-up window's tick boxes, and a move in the 10-point zone
+    Click,   // the board's and the title's buttons, and a move in the 20-point zone
+    Points50,
+    Points100,
+    Points200,
+    Points300,
+    Points500,
+    Tezzle,
+    DoubleTezzle,
+    IllegalMove,
+    OutOfTime,
+    GameOver,
+    LevelChosen,
 };
 
-inline constexpr std::array<std::string_view, 14> kCueFiles{
-    "wav/cupdice.wav", "wav/click1.wav",  "wav/click.wav",  "wav/space.wav", "wav/key.wav",
-    "wav/boom.wav",    "wav/subping.wav", "wav/laser3.wav", "wav/cash.wav",  "wav/cheer2.wav",
-    "wav/boink.wav",   "wav/gong.wav",    "wav/crowd.wav",  "wav/tink.wav",
-};
-
-inline constexpr int kCueCount = static_cast<int>(kCueFiles.size());
-
-constexpr std::string_view cueFile(Cue cue) {
-    return kCueFiles[static_cast<std::size_t>(cue)];
-}
+inline constexpr int kCueCount = static_cast<int>(Cue::LevelChosen) + 1;
 
 } // namespace tezzle

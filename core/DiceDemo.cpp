@@ -18,7 +18,7 @@ std::optional<Cue> DiceDemo::throwDice() {
     startReveal(timers_, sound);
     if (!sound)
         return std::nullopt;
-    return Cue::CupDice;
+    return Cue::DiceThrown;
 }
 
 void DiceDemo::revealDie() {

@@ -75,7 +75,7 @@ void Game::restorePosition(const SavedGame& saved) {
         if (owner <= 0)
             continue;
         state_.covered.set(i);
-        state_.counterPictures[i] = counterPicture(i, owner);
+        state_.owners[i] = static_cast<std::int8_t>(owner);
     }
     for (int i = 0; i < kMaxPlayers; ++i) {
         PlayerPanel& panel = state_.players[i];
@@ -91,11 +91,9 @@ void Game::restorePosition(const SavedGame& saved) {
 // Every click on Throw Dice, New Game or Exit starts with this.
 void Game::buttonReset() {
     state_.illegalMoveShown = false;
-    const Rgb diceColour =
-        state_.bannerColour == colours::kLightBlue ? colours::kBlue : state_.bannerColour;
     for (DieBox& box : state_.diceBoxes) {
         box.face = 0;
-        box.background = diceColour;
+        box.tint = state_.bannerTint;
     }
     state_.allowed.clear();
 }
@@ -122,7 +120,7 @@ void Game::throwDice() {
 
     state_.diceShown = 0;
     startReveal(timers_, soundOn_ == 1);
-    cue(Cue::CupDice);
+    cue(Cue::DiceThrown);
 }
 
 void Game::revealDie() {
@@ -160,10 +158,9 @@ void Game::changeOfTurn() {
 }
 
 void Game::announce(int player) {
-    const Player& p = kPlayers[player];
-    state_.buttonColour = p.colour;
-    state_.bannerColour = p.colour;
-    state_.banner = p.turnBanner;
+    state_.buttonPlayer = player;
+    state_.bannerTint = Tint::of(player);
+    state_.banner = Banner::toPlay(player);
 }
 
 void Game::computerMove() {

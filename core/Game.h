@@ -86,7 +86,7 @@ private:
     void legalMove(int n, int player);
 
     void checkendofgame();
-    void endOnTime(int winner, std::string_view banner, Rgb colour);
+    void endOnTime(int winner, Banner banner, Tint tint);
     void awardPathBonus();
     void nameFinalWinner();
     int leaderByDisplayedScore() const;

@@ -23,10 +23,10 @@ void Game::checkendofgame() {
         state_.pathCompleter = state_.gameWinner;
         timers_.stop(TimerRole::ChangeOfTurn);
         if (soundOn_ == 1) {
-            cue(Cue::Crowd);
+            cue(Cue::GameOver);
             soundOn_ = 0; // nothing more sounds in this game
         }
-        state_.banner = texts::kGameOver;
+        state_.banner = Banner::gameOver();
         timers_.start(TimerRole::PathBonus);
         timers_.start(TimerRole::GameOverFlash);
         return;
@@ -40,17 +40,17 @@ void Game::checkendofgame() {
             last = i;
         }
     if (numPlayers_ > 1 && inPlay == 1) {
-        endOnTime(last + 1, kPlayers[last].winBanner, kPlayers[last].colour);
+        endOnTime(last + 1, Banner::hasWon(last), Tint::of(last));
         return;
     }
     if (numPlayers_ > 1 && inPlay == 0) {
         // Nobody has time left (a restored game can start so): the highest score wins.
         const int leader = leaderByDisplayedScore();
-        endOnTime(leader + 1, kPlayers[leader].winBanner, kPlayers[leader].colour);
+        endOnTime(leader + 1, Banner::hasWon(leader), Tint::of(leader));
         return;
     }
     if (numPlayers_ == 1 && inPlay != 1) {
-        endOnTime(1, texts::kOutOfTime, colours::kLightBlue);
+        endOnTime(1, Banner::outOfTime(), Tint::of(0));
         return;
     }
 
@@ -59,15 +59,15 @@ void Game::checkendofgame() {
     state_.throwDiceEnabled = true;
 }
 
-void Game::endOnTime(int winner, std::string_view banner, Rgb colour) {
+void Game::endOnTime(int winner, Banner banner, Tint tint) {
     state_.gameWinner = static_cast<std::int16_t>(winner);
     state_.ending = Ending::Time;
     state_.banner = banner;
-    state_.bannerColour = colour;
+    state_.bannerTint = tint;
     timers_.stop(TimerRole::ChangeOfTurn);
     timers_.start(TimerRole::GameOverFlash);
     if (soundOn_ == 1) {
-        cue(Cue::Crowd);
+        cue(Cue::GameOver);
         soundOn_ = 0;
     }
     if (numPlayers_ == 1 || computerLevel_ > 0)
@@ -91,11 +91,11 @@ int Game::leaderByDisplayedScore() const {
 
 void Game::awardPathBonus() {
     const int completer = state_.pathCompleter;
-    std::string banner(texts::kPointsTo);
+    Banner banner = Banner::pathBonus(kPathBonus, -1);
     if (completer >= 1 && completer <= kMaxPlayers) {
         PlayerPanel& panel = state_.players[completer - 1];
         panel.score = saturate16(panel.score.value_or(0) + kPathBonus);
-        banner.append(kPlayers[completer - 1].name);
+        banner.player = completer - 1;
         state_.pathBonusGiven = true;
     }
     state_.banner = banner;
@@ -106,8 +106,8 @@ void Game::awardPathBonus() {
 void Game::nameFinalWinner() {
     const int winner = leaderByDisplayedScore();
     state_.gameWinner = static_cast<std::int16_t>(winner + 1);
-    state_.bannerColour = kPlayers[winner].colour;
-    state_.banner = kPlayers[winner].winBanner;
+    state_.bannerTint = Tint::of(winner);
+    state_.banner = Banner::hasWon(winner);
     if (numPlayers_ == 1 || computerLevel_ >= 1)
         events_.emplace_back(
             events::OpenHighScores{state_.players[0].score.value_or(0), computerLevel_ != 0});
@@ -125,16 +125,16 @@ void Game::clockTick() {
     if (panel.clock > 0)
         return;
     panel.inPlay = false;
-    cue(Cue::Gong);
+    cue(Cue::OutOfTime);
     timers_.stop(TimerRole::Clock);
     timers_.start(TimerRole::ChangeOfTurn);
 }
 
 void Game::flashBonus(bool isDouble) {
     const bool odd = ++state_.bonusFlashCount % 2 == 1;
-    state_.logoColour = odd ? colours::kYellow : colours::kRed;
+    state_.logoLit = odd;
     if (isDouble)
-        state_.logoText = odd ? texts::kDouble : texts::kTezzle;
+        state_.logoDouble = odd;
     if (state_.bonusFlashCount >= 10) {
         state_.bonusFlashCount = 0;
         timers_.stop(isDouble ? TimerRole::DoubleFlash : TimerRole::TezzleFlash);
@@ -158,11 +158,11 @@ void Game::flashGameOver() {
         count -= 20000;
     state_.gameOverFlashCount = static_cast<std::int16_t>(count);
     if (count % 2 == 1) {
-        state_.bannerColour = colours::kWhite;
+        state_.bannerTint = Tint::flashWhite();
         if (count > 15)
             soundOn_ = 0;
     } else if (state_.gameWinner >= 1 && state_.gameWinner <= kMaxPlayers) {
-        state_.bannerColour = kPlayers[state_.gameWinner - 1].colour;
+        state_.bannerTint = Tint::of(state_.gameWinner - 1);
     }
 }
 

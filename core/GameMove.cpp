@@ -25,17 +25,17 @@ void Game::illegalMove() {
     state_.clockRowShown = false;
     state_.illegalMoveShown = true;
     timers_.start(TimerRole::ChangeOfTurn);
-    cue(Cue::Boink);
+    cue(Cue::IllegalMove);
 }
 
 void Game::legalMove(int n, int player) {
     const Zone& zone = zoneOf(n);
     const int bonus = checktezzle(n, state_.covered);
     if (bonus == 2 * kTezzleBonus) {
-        cue(Cue::Cheer2);
+        cue(Cue::DoubleTezzle);
         timers_.start(TimerRole::DoubleFlash);
     } else if (bonus == kTezzleBonus) {
-        cue(Cue::Cash);
+        cue(Cue::Tezzle);
         timers_.start(TimerRole::TezzleFlash);
     } else {
         cue(zone.cue);
@@ -54,10 +54,9 @@ void Game::legalMove(int n, int player) {
     ++state_.coveredNext;
     state_.covered.set(n);
 
-    state_.banner = std::to_string(points).append(texts::kPointsScored);
+    state_.banner = Banner::pointsScored(points);
 
-    state_.counterPictures[n] = counterPicture(n, player + 1);
-    state_.flashCounterPicture = whiteCounterPicture(n);
+    state_.owners[n] = static_cast<std::int8_t>(player + 1);
     state_.flashCounterAt = n;
     timers_.start(TimerRole::CounterFlash);
     timers_.start(TimerRole::ChangeOfTurn);

@@ -8,31 +8,55 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace tezzle {
-
-namespace texts {
-inline constexpr std::string_view kIllegalMove =
-    "You made an illegal move. You have lost your turn.";
-inline constexpr std::string_view kPointsScored = " points scored";
-inline constexpr std::string_view kGameOver = "GAME OVER!!!";
-inline constexpr std::string_view kPointsTo = "500 points to ";
-inline constexpr std::string_view kOutOfTime = "OUT OF TIME!";
-inline constexpr std::string_view kTezzle = "TEZZLE!";
-inline constexpr std::string_view kDouble = "DOUBLE";
-inline constexpr std::string_view kFirstBanner = "Blue to Play";
-} // namespace texts
 
 inline constexpr std::int16_t kTargetScore = 5000; // carried by the saved game, never shown
 inline constexpr std::int16_t kDesignClock = 2000; // a clock's caption before any game sets it
 inline constexpr std::int16_t kPathBonus = 500;
 
-// One die box: its caption (0 = empty), whether it is enabled, its background.
+// Whose colour a banner or a die box takes: a player's (index 0 to 3), or the white of the
+// game-over flash.
+struct Tint {
+    std::int8_t player = 0;
+    bool white = false;
+    static constexpr Tint of(int player) { return {static_cast<std::int8_t>(player), false}; }
+    static constexpr Tint flashWhite() { return {0, true}; }
+    friend constexpr bool operator==(const Tint&, const Tint&) = default;
+};
+
+// What the banner announces. The first, before any turn, is Blue's turn.
+enum class BannerKind : std::uint8_t {
+    ToPlay,
+    PointsScored,
+    GameOver,
+    OutOfTime,
+    HasWon,
+    PathBonus
+};
+
+struct Banner {
+    BannerKind kind = BannerKind::ToPlay;
+    int number = 0; // the points, for PointsScored and PathBonus
+    int player = 0; // index 0 to 3 for ToPlay, HasWon and PathBonus; -1 names nobody
+    static constexpr Banner toPlay(int player) { return {BannerKind::ToPlay, 0, player}; }
+    static constexpr Banner pointsScored(int points) {
+        return {BannerKind::PointsScored, points, 0};
+    }
+    static constexpr Banner gameOver() { return {BannerKind::GameOver, 0, 0}; }
+    static constexpr Banner outOfTime() { return {BannerKind::OutOfTime, 0, 0}; }
+    static constexpr Banner hasWon(int player) { return {BannerKind::HasWon, 0, player}; }
+    static constexpr Banner pathBonus(int points, int player) {
+        return {BannerKind::PathBonus, points, player};
+    }
+    friend constexpr bool operator==(const Banner&, const Banner&) = default;
+};
+
+// One die box: its caption (0 = empty), whether it is enabled, whose colour its background is.
 struct DieBox {
     int face = 0;
     bool enabled = false;
-    Rgb background = colours::kBlue;
+    Tint tint;
 };
 
 // A player's name label, score box and clock.
@@ -42,24 +66,6 @@ struct PlayerPanel {
     bool inPlay = true;                // the score box is enabled: the player still has time
     std::int16_t clock = kDesignClock; // seconds remaining, as the clock shows them
 };
-
-// The counter picture of player `playerNumber` (1 to 4) on hexagon n; the digit tells a prime.
-inline std::string counterPicture(int n, int playerNumber) {
-    return std::string("counters/")
-        .append(zoneOf(n).code)
-        .append(kPlayers[playerNumber - 1].counterCode)
-        .append(isPrime(n) ? "2" : "1")
-        .append(".bmp");
-}
-
-// The white copy of a counter on hexagon n, flashed over a new counter.
-inline std::string whiteCounterPicture(int n) {
-    return std::string("counters/")
-        .append(zoneOf(n).code)
-        .append("wh")
-        .append(isPrime(n) ? "2" : "1")
-        .append(".bmp");
-}
 
 enum class Ending : std::uint8_t { None, Path, Time };
 
@@ -71,8 +77,8 @@ struct GameState {
     // The covered hexagons in the order they were covered, then a 0.
     std::array<std::int16_t, 101> coveredCells{};
     std::int16_t coveredNext = 1;
-    NumberSet covered;                            // hexagons showing a counter, not a number
-    std::array<std::string, 101> counterPictures; // 1 to 100: "counters/cybl2.bmp", or empty
+    NumberSet covered;                     // hexagons showing a counter, not a number
+    std::array<std::int8_t, 101> owners{}; // 1 to 100: the player number (1 to 4) covering it
 
     Dice dice{};
     int diceShown = 0;
@@ -88,22 +94,21 @@ struct GameState {
     bool clockRowShown = false; // the clocks of the players taking part, and their caption
     bool illegalMoveShown = false;
 
-    std::string banner{texts::kFirstBanner};
-    Rgb bannerColour = colours::kLightBlue;
-    // Text colour of Throw Dice, Exit, New Game, Cheat Chart and "Seconds Remaining".
-    Rgb buttonColour = colours::kLightBlue;
+    Banner banner;
+    Tint bannerTint;
+    // Whose colour Throw Dice, Exit, New Game, Cheat Chart and the clocks' caption take.
+    int buttonPlayer = 0;
     std::array<DieBox, 4> diceBoxes{};
     bool throwDiceEnabled = true;
 
-    std::string logoText{texts::kTezzle};
-    Rgb logoColour = colours::kRed;
+    bool logoLit = false;    // the bonus flash's bright phase
+    bool logoDouble = false; // the logo names the double bonus
 
     // The white copy of the newest counter, flashed over it.
     bool flashCounterShown = false;
-    int flashCounterAt = 0;
-    std::string flashCounterPicture;
+    int flashCounterAt = 0; // its hexagon; 0 before the first move
 
-    std::string pathReadout{texts::kFirstBanner}; // never shown
+    std::string pathReadout; // never shown
     std::int16_t targetScore = kTargetScore;
 
     Ending ending = Ending::None;

@@ -60,7 +60,7 @@ void InvariantChecker::checkBoard() {
     for (int i = kFirstNumber; i <= kLastNumber; ++i) {
         const int owner = board_[i];
         if (owner < 0 || owner > kMaxPlayers || (owner > 0) != s.covered.test(i) ||
-            s.counterPictures[i].empty() == s.covered.test(i))
+            s.owners[i] != owner)
             fail("hexagon " + std::to_string(i) + " has owner " + std::to_string(owner) +
                  " but is " + (s.covered.test(i) ? "covered" : "free"));
     }
@@ -77,8 +77,8 @@ void InvariantChecker::checkNewMoves() {
         hasScored_[owner - 1] = true;
         shadowCovered_.set(n);
         ++legalMoves_;
-        if (s.counterPictures[n] != counterPicture(n, owner))
-            fail("hexagon " + std::to_string(n) + " shows " + s.counterPictures[n]);
+        if (s.owners[n] != owner)
+            fail("hexagon " + std::to_string(n) + " shows player " + std::to_string(s.owners[n]));
         if (k == s.coveredNext - 1 && owner != game_.lastMover() + 1)
             fail("hexagon " + std::to_string(n) + " went to player " + std::to_string(owner) +
                  " on move " + std::to_string(s.turnCounter));
@@ -139,8 +139,8 @@ void InvariantChecker::checkTurn() {
         const int p = game_.playerToMove();
         if (!s.players[p].inPlay)
             fail("player " + std::to_string(p + 1) + " is to move without time");
-        if (s.banner != kPlayers[p].turnBanner)
-            fail("banner reads '" + s.banner + "' for player " + std::to_string(p + 1));
+        if (s.banner != Banner::toPlay(p))
+            fail("banner does not announce player " + std::to_string(p + 1));
     }
     if (game_.acceptsNumberClick()) {
         if (!(s.allowed == reachableNumbers(s.dice)))

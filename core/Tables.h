@@ -8,43 +8,8 @@
 
 namespace tezzle {
 
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-namespace colours {
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kLightBlue{128, 128, 255};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kGreen{0, 255, 0};
-inline constexpr Rgb kYellow{255, 255, 0};
-inline constexpr Rgb kPaleGrey{224, 224, 224};
-inline constexpr Rgb kBoardBackground{49, 135, 215};
-} // namespace colours
-
 // The players, always taking part in this order; a player's number is index + 1.
-struct Player {
-    std::string_view name;
-    std::string_view counterCode; // in counter file names
-    Rgb colour;                   // banner, buttons, clock caption
-    Rgb diceColour;
-    std::string_view turnBanner;
-    std::string_view winBanner;
-};
-
 inline constexpr int kMaxPlayers = 4;
-
-inline constexpr std::array<Player, kMaxPlayers> kPlayers{{
-    {"Blue", "bl", colours::kLightBlue, colours::kBlue, "Blue to Play", "BLUE HAS WON!"},
-    {"Red", "re", colours::kRed, colours::kRed, "Red to Play", "RED HAS WON!"},
-    {"Green", "gr", colours::kGreen, colours::kGreen, "Green to Play", "GREEN HAS WON!"},
-    {"Yellow", "ye", colours::kYellow, colours::kYellow, "Yellow to Play", "YELLOW HAS WON!"},
-}};
 
 // The computer opponent always plays Red.
 inline constexpr int kComputerPlayerIndex = 1;
@@ -53,22 +18,18 @@ inline constexpr int kComputerPlayerIndex = 1;
 struct Zone {
     int first; // both bounds inclusive
     int last;
-    std::string_view code; // in counter and ball file names
     int points;
-    Cue cue;               // played for a move without bonus
-    std::string_view name; // as the rules pages call the colour
-    Rgb colour;            // as the board draws it
-    int legendIndex;       // position of the zone's ball, counted from the top
+    Cue cue; // played for a move without bonus
 };
 
 inline constexpr std::array<Zone, 7> kZones{{
-    {1, 15, "co", 10, Cue::Click1, "Orange", {255, 140, 26}, 6},
-    {16, 28, "cy", 20, Cue::Click, "Turquoise", {38, 200, 200}, 5},
-    {29, 45, "ye", 50, Cue::Space, "Yellow", {250, 220, 40}, 4},
-    {46, 64, "bl", 100, Cue::Key, "Blue", {40, 80, 215}, 3},
-    {65, 79, "gr", 200, Cue::Boom, "Green", {60, 185, 75}, 2},
-    {80, 90, "ma", 300, Cue::SubPing, "Purple", {165, 80, 200}, 1},
-    {91, 100, "re", 500, Cue::Laser3, "Red", {225, 45, 45}, 0},
+    {1, 15, 10, Cue::TickBox},
+    {16, 28, 20, Cue::Click},
+    {29, 45, 50, Cue::Points50},
+    {46, 64, 100, Cue::Points100},
+    {65, 79, 200, Cue::Points200},
+    {80, 90, 300, Cue::Points300},
+    {91, 100, 500, Cue::Points500},
 }};
 
 inline constexpr int kFirstNumber = 1;
@@ -90,11 +51,6 @@ constexpr bool isPrime(int n) {
         if (p == n)
             return true;
     return false;
-}
-
-// Number labels: black for a prime, very light grey otherwise.
-constexpr Rgb numberColour(int n) {
-    return isPrime(n) ? colours::kBlack : colours::kPaleGrey;
 }
 
 } // namespace tezzle

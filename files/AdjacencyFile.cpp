@@ -98,26 +98,4 @@ std::string formatConnArray(const ConnArray& connarray) {
     return text;
 }
 
-std::string describe(const AdjacencyReadResult& result) {
-    const std::string where = " (after " + std::to_string(result.valuesRead) + " of 600 numbers)";
-    switch (result.status) {
-    case AdjacencyStatus::Complete:
-        return "The board adjacency file was read in full.";
-    case AdjacencyStatus::Missing:
-        return "The board adjacency file connarray.dat cannot be opened.";
-    case AdjacencyStatus::Short:
-        return "The board adjacency file connarray.dat ends too soon" + where + ".";
-    case AdjacencyStatus::NotANumber:
-        return "The board adjacency file connarray.dat holds something that is not a number" +
-               where + ".";
-    case AdjacencyStatus::OutOfRange:
-        return "The board adjacency file connarray.dat holds a number that is far too large" +
-               where + ".";
-    case AdjacencyStatus::NotOnBoard:
-        return "The board adjacency file connarray.dat names a hexagon that is not on the board" +
-               where + ".";
-    }
-    return {};
-}
-
 } // namespace tezzle

@@ -31,7 +31,4 @@ AdjacencyReadResult readConnArray(const std::string& path, ConnArray& connarray)
 // The file's text for a table: one hexagon per line, six comma-separated neighbours.
 std::string formatConnArray(const ConnArray& connarray);
 
-// A sentence for the player about a failed read.
-std::string describe(const AdjacencyReadResult& result);
-
 } // namespace tezzle

@@ -107,15 +107,13 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), ec);
         if (ec)
-            return {false, "Cannot create the folder " + target.parent_path().string() + ": " +
-                               ec.message() + "."};
+            return {false, false, SaveStep::CreateFolder, path, target.parent_path().string(), ec};
     }
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
     removeStaleTemporaries(folder, target.filename().string(), steps);
     std::string temporary;
-    auto failed = [&](const std::string& step, std::error_code why) {
-        return WriteResult{false, "Cannot save " + path + ": " + why.message() + " (while " + step +
-                                      "). The previous file is unchanged."};
+    auto failed = [&](SaveStep step, const std::string& place, std::error_code why) {
+        return WriteResult{false, false, step, path, place, why};
     };
 
     steps.pause(SaveStep::Create);
@@ -127,7 +125,7 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
             break;
     }
     if (ec)
-        return failed("creating a temporary file in " + folder, ec);
+        return failed(SaveStep::Create, folder, ec);
     std::string_view rest = text;
     while (!rest.empty()) {
         steps.pause(SaveStep::Write);
@@ -138,7 +136,7 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
         if (ec) {
             steps.close(fd);
             steps.remove(temporary);
-            return failed("writing " + temporary, ec);
+            return failed(SaveStep::Write, temporary, ec);
         }
         rest.remove_prefix(written);
     }
@@ -146,28 +144,25 @@ WriteResult writeFileSafely(const std::string& path, std::string_view text, File
     if ((ec = steps.sync(fd))) {
         steps.close(fd);
         steps.remove(temporary);
-        return failed("putting " + temporary + " on the disk", ec);
+        return failed(SaveStep::Sync, temporary, ec);
     }
     // Some file systems report a failed write only here.
     steps.pause(SaveStep::Close);
     if ((ec = steps.close(fd))) {
         steps.remove(temporary);
-        return failed("closing " + temporary, ec);
+        return failed(SaveStep::Close, temporary, ec);
     }
     steps.pause(SaveStep::Rename);
     if ((ec = steps.rename(temporary, path))) {
         steps.remove(temporary);
-        return failed("renaming " + temporary + " to it", ec);
+        return failed(SaveStep::Rename, temporary, ec);
     }
     // The new file is in place and whole; only whether the rename would outlast a power cut is
     // in doubt, so say so rather than claim a sound save.
     steps.pause(SaveStep::SyncFolder);
     if ((ec = steps.syncFolder(folder)))
-        return {false,
-                path + " was saved, but it may be lost if the computer stops now: " + ec.message() +
-                    ".",
-                true};
-    return {true, {}, true};
+        return {false, true, SaveStep::SyncFolder, path, folder, ec};
+    return {true, true, SaveStep::Create, path, {}, {}};
 }
 
 } // namespace tezzle

@@ -7,16 +7,19 @@
 
 namespace tezzle {
 
-// What became of a write; on failure, why, in words a player can read.
+// The steps of a safe write, in the order it takes them; making a missing folder comes first.
+enum class SaveStep { Create, Write, Sync, Close, Rename, SyncFolder, CreateFolder };
+
+// What became of a write; on failure, the step that failed, on what, and the system's error.
 struct WriteResult {
     bool ok = false;
-    std::string error;
     // The new text is in place: on success, and also when only the flush of the folder failed.
     bool replaced = false;
+    SaveStep failedAt = SaveStep::Create;
+    std::string path;  // the file written
+    std::string place; // the folder (making it, or a temporary file in it) or the temporary file
+    std::error_code code;
 };
-
-// The steps of a safe write, in the order it takes them.
-enum class SaveStep { Create, Write, Sync, Close, Rename, SyncFolder };
 
 // The low-level steps of a safe write, one call each, so that a test can make any one of them
 // fail, or run another save in between. Each returns the system's error, or none on success.

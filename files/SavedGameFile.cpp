@@ -161,30 +161,4 @@ WriteResult writeSavedGame(const std::string& path, const SavedGame& game) {
     return writeFileSafely(path, formatSavedGame(game));
 }
 
-std::string describe(const SavedGameRead& read) {
-    const std::string at = read.line > 0 ? " (line " + std::to_string(read.line) + ")" : "";
-    switch (read.status) {
-    case SavedGameStatus::Ok:
-        return "The saved game was read.";
-    case SavedGameStatus::Missing:
-        return "There is no saved game.";
-    case SavedGameStatus::NotAFile:
-        return "The saved game is damaged: in its place is " + describe(read.found) + ".";
-    case SavedGameStatus::WrongLineCount:
-        return "The saved game is damaged: it does not have 214 lines.";
-    case SavedGameStatus::NotAField:
-    case SavedGameStatus::NotANumber:
-        return "The saved game is damaged: a line does not hold a whole number" + at + ".";
-    case SavedGameStatus::OutOfRange:
-        return "The saved game is damaged: a number is too large" + at + ".";
-    case SavedGameStatus::BadOwner:
-        return "The saved game is damaged: a hexagon has an unknown owner" + at + ".";
-    case SavedGameStatus::BadPlayers:
-        return "The saved game is damaged: the number of players is not 1 to 4" + at + ".";
-    case SavedGameStatus::BadLevel:
-        return "The saved game is damaged: the computer's level does not fit the game" + at + ".";
-    }
-    return {};
-}
-
 } // namespace tezzle

@@ -47,7 +47,5 @@ SavedGameRead readSavedGame(const std::string& path);
 // Saves safely: a failed save reports why and leaves the previous saved game whole.
 WriteResult writeSavedGame(const std::string& path, const SavedGame& game);
 
-// A sentence for the player about a failed read.
-std::string describe(const SavedGameRead& read);
 
 } // namespace tezzle

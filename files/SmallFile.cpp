@@ -63,22 +63,4 @@ SmallFile readSmallFile(const std::string& path, std::size_t limit) {
     return file;
 }
 
-std::string describe(FileKind found) {
-    switch (found) {
-    case FileKind::Regular:
-        return "a file";
-    case FileKind::Folder:
-        return "a folder";
-    case FileKind::Pipe:
-        return "a named pipe";
-    case FileKind::Device:
-        return "a device";
-    case FileKind::Socket:
-        return "a socket";
-    case FileKind::Other:
-        break;
-    }
-    return "something that is not a file";
-}
-
 } // namespace tezzle

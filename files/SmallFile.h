@@ -19,7 +19,4 @@ struct SmallFile {
 // pipe, a device) is refused without waiting on it, so a pipe planted there cannot hang the game.
 SmallFile readSmallFile(const std::string& path, std::size_t limit);
 
-// What was found, as a sentence would name it: "a folder", "a named pipe".
-std::string describe(FileKind found);
-
 } // namespace tezzle

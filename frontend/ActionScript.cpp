@@ -2,6 +2,7 @@
 
 #include "board/BoardWindow.h"
 #include "help/DiceDemoPanel.h"
+#include "ui/CueFiles.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -64,7 +65,7 @@ ActionScript::ActionScript(ui::CuePlayer& cues)
 }
 
 void ActionScript::play(Cue cue) {
-    const std::string_view file = cueFile(cue);
+    const std::string_view file = ui::cueFile(cue);
     std::printf("cue %.6f %.*s\n", monotonicSeconds(), static_cast<int>(file.size()), file.data());
     std::fflush(stdout);
     cues_.play(cue);

@@ -1,5 +1,6 @@
 #include "HighScoreWindow.h"
 
+#include "FileWords.h"
 #include "SmallWindow.h"
 
 #include "files/HighScores.h"
@@ -169,10 +170,10 @@ bool HighScoreWindow::confirm() {
         return true;
     case StoreStatus::Stored: // yet perhaps not safe from a power cut, which it says
         stored = true;
-        message = QString::fromStdString(store.written.error);
+        message = saveProblem(store.written);
         break;
     case StoreStatus::NotWritten:
-        message = tr("Not saved: %1").arg(QString::fromStdString(store.written.error));
+        message = tr("Not saved: %1").arg(saveProblem(store.written));
         break;
     case StoreStatus::NoLongerHigh:
         message = tr("Not stored: higher scores were stored meanwhile.");
@@ -227,9 +228,6 @@ void HighScoreWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 QString HighScoreWindow::describe(const HighScoreRead& read) {
-    static constexpr std::array kFound{
-        QT_TR_NOOP("a file"),   QT_TR_NOOP("a folder"), QT_TR_NOOP("a named pipe"),
-        QT_TR_NOOP("a device"), QT_TR_NOOP("a socket"), QT_TR_NOOP("something that is not a file")};
     switch (read.status) {
     case HighScoreFileStatus::Complete:
     case HighScoreFileStatus::Missing:
@@ -237,8 +235,7 @@ QString HighScoreWindow::describe(const HighScoreRead& read) {
     case HighScoreFileStatus::Unreadable:
         return tr("The high score file cannot be read.");
     case HighScoreFileStatus::NotAFile:
-        return tr("In place of the high score file is %1.")
-            .arg(tr(kFound[static_cast<std::size_t>(read.found)]));
+        return tr("In place of the high score file is %1.").arg(foundInstead(read.found));
     case HighScoreFileStatus::TooLarge:
         return tr("The high score file is far too large to be one.");
     case HighScoreFileStatus::Damaged:

@@ -94,7 +94,7 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
         levels_->addButton(option, level);
         connect(option, &QRadioButton::clicked, this, [&services] {
             if (services.settings.soundOn == 1)
-                services.cues.play(Cue::Tink);
+                services.cues.play(Cue::LevelChosen);
         });
     }
     levels_->button(3)->setChecked(true);

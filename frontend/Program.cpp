@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "FileWords.h"
 #include "HighScoreWindow.h"
 #include "OnePlayerWindow.h"
 #include "SetupWindow.h"
@@ -128,7 +129,7 @@ void Program::openBoard(const GameStart& start) {
             [this] { help_.openCheatChart(board_); });
     connect(board_, &board::BoardWindow::closeCheatChart, &help_, &help::Help::closeCheatChart);
     connect(board_, &board::BoardWindow::saveFailed, this,
-            [this](const QString& reason) { saveFailure_ = reason; });
+            [this](const WriteResult& result) { saveFailure_ = saveProblem(result); });
     // Not from inside the board's handling of its events: the offer waits for the next turn of
     // the event loop.
     connect(

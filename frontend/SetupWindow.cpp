@@ -135,7 +135,7 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     // The click sounds by the sound setting in force, not by the new tick.
     auto clickOne = [this] {
         if (services_.settings.soundOn == 1)
-            services_.cues.play(Cue::Click1);
+            services_.cues.play(Cue::TickBox);
     };
     connect(playSound_, &QCheckBox::clicked, this, clickOne);
     connect(timersOn_, &QCheckBox::clicked, this, [this, clickOne](bool ticked) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Tables.h"
+#include "ui/Colours.h"
 #include "ui/DataFolder.h"
 #include "ui/Layout.h"
 

@@ -1,5 +1,6 @@
 #include "TitleWindow.h"
 
+#include "FileWords.h"
 #include "SmallWindow.h"
 
 #include "files/SavedGameFile.h"
@@ -102,8 +103,7 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     if (!adjacency_.complete()) {
         restart_->setEnabled(false);
         ok_->setEnabled(false);
-        showMessage(
-            tr("%1 No game can be played.").arg(QString::fromStdString(describe(adjacency_))));
+        showMessage(tr("%1 No game can be played.").arg(adjacencyProblem(adjacency_)));
     }
 }
 

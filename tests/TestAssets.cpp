@@ -6,6 +6,9 @@
 #include "core/Cues.h"
 #include "core/Geometry.h"
 #include "core/Tables.h"
+#include "ui/CueFiles.h"
+#include "ui/Players.h"
+#include "ui/Zones.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -55,25 +58,27 @@ double distance(const QColor& a, const QColor& b) {
 
 // The zone colour nearest c in hue, which shading leaves alone.
 QColor nearestZoneHue(const QColor& c) {
-    const auto from = [&c](const Zone& zone) {
+    const auto from = [&c](const ui::ZoneLook& zone) {
         const double h = std::abs(c.hsvHueF() - qcolor(zone.colour).hsvHueF());
         return std::min(h, 1.0 - h);
     };
-    return qcolor(std::min_element(kZones.begin(), kZones.end(), [&](const Zone& a, const Zone& b) {
-                      return from(a) < from(b);
-                  })->colour);
+    return qcolor(std::min_element(ui::kZoneLooks.begin(), ui::kZoneLooks.end(),
+                                   [&](const ui::ZoneLook& a, const ui::ZoneLook& b) {
+                                       return from(a) < from(b);
+                                   })
+                      ->colour);
 }
 
 // Whose counters there are, by code and colour: the players', and the white one that flashes.
 std::vector<std::pair<QString, QColor>> wearers() {
     std::vector<std::pair<QString, QColor>> all;
-    for (const Player& player : kPlayers)
+    for (const ui::PlayerLook& player : ui::kPlayerLooks)
         all.push_back({str(player.counterCode), qcolor(player.colour)});
     all.push_back({QStringLiteral("wh"), Qt::white});
     return all;
 }
 
-QString counterFile(const Zone& zone, const QString& who, bool prime) {
+QString counterFile(const ui::ZoneLook& zone, const QString& who, bool prime) {
     return QStringLiteral("counters/%1%2%3.bmp").arg(str(zone.code), who).arg(prime ? 2 : 1);
 }
 
@@ -84,7 +89,7 @@ std::vector<std::pair<QString, QSize>> everyPicture() {
         {"images/board.jpg", {399, 248}},        {"images/tezzle.jpg", {166, 188}},
         {"images/doubletezzle.jpg", {217, 190}}, {"images/end.jpg", {397, 248}},
     };
-    for (const Zone& zone : kZones) {
+    for (const ui::ZoneLook& zone : ui::kZoneLooks) {
         all.push_back({QStringLiteral("Balls/%1ball.bmp").arg(str(zone.code)), {56, 56}});
         for (const bool prime : {false, true})
             for (const auto& [code, colour] : wearers())
@@ -153,7 +158,7 @@ private slots:
         QImage covered = board; // as at the end of a long game, to look at
         QPainter painter(&covered);
         for (int n = kFirstNumber; n <= kLastNumber; ++n) {
-            const Zone& zone = zoneOf(n);
+            const ui::ZoneLook& zone = ui::zoneLookOf(n);
             const geometry::Pixel pixel = geometry::toPixels(geometry::counterPosition(n));
             const QPoint at = QPoint(pixel.x, pixel.y) * scale;
             const geometry::Point twips = geometry::hexagonCentre(n);
@@ -201,7 +206,7 @@ private slots:
 
     void everyCueIsAPlayableWav_data() {
         QTest::addColumn<QString>("file");
-        for (std::string_view file : kCueFiles)
+        for (std::string_view file : ui::kCueFiles)
             QTest::newRow(file.data()) << str(file);
     }
 

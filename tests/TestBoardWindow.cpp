@@ -3,6 +3,7 @@
 
 #include "WindowHarness.h"
 
+#include "board/BoardLook.h"
 #include "board/BoardWindow.h"
 #include "core/Geometry.h"
 
@@ -13,12 +14,9 @@
 using namespace harness;
 using tezzle::board::BoardWindow;
 namespace ui = tezzle::ui;
+namespace board = tezzle::board;
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Every named control against what the game's state says it shows; the differences found.
 QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
@@ -29,13 +27,15 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
     };
     const GameState& s = w.game().state();
     const auto* banner = find<ui::TextBox>(w, "bannerLabel");
-    expect(banner->text() == qs(s.banner) && banner->look().text == ui::toQColor(s.bannerColour),
+    expect(banner->text() == board::bannerText(s.banner) &&
+               banner->look().text == ui::toQColor(board::bannerColour(s.bannerTint)),
            "banner " + banner->text());
     expect(std::abs(banner->geometry().center().x() - 418) <= 1, "banner centre");
     const auto* logo = find<ui::TextBox>(w, "logoLabel");
-    expect(logo->text() == qs(s.logoText) && logo->look().text == ui::toQColor(s.logoColour),
+    expect(logo->text() == board::logoText(s) &&
+               logo->look().text == ui::toQColor(board::logoColour(s)),
            "logo");
-    const QColor turn = ui::toQColor(s.buttonColour);
+    const QColor turn = ui::toQColor(board::playerColour(s.buttonPlayer));
     const auto* throwDice = find<ui::Button>(w, "throwDiceButton");
     expect(throwDice->isEnabled() == s.throwDiceEnabled, "Throw Dice enabled");
     for (const char* name : {"throwDiceButton", "exitButton", "newGameButton", "cheatChartButton"})
@@ -49,7 +49,8 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
         const auto at = tezzle::geometry::toPixels(
             tezzle::geometry::counterPosition(s.flashCounterAt, s.flashCounterAt == 100 ? 0 : 480));
         expect(s.flashCounterAt == 100 || flash->pos() == QPoint(at.x, at.y), "flash place");
-        expect(flash->pixmap().cacheKey() == data.picture(s.flashCounterPicture).cacheKey(),
+        expect(flash->pixmap().cacheKey() ==
+                   data.picture(ui::whiteCounterPicture(s.flashCounterAt)).cacheKey(),
                "flash picture");
     }
     for (int i = 0; i < 4; ++i) {
@@ -57,7 +58,7 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
         const auto* die = find<ui::TextBox>(w, QString("dieBox%1").arg(i));
         expect(die->text() == (box.face == 0 ? QString() : QString::number(box.face)) &&
                    die->isEnabled() == box.enabled &&
-                   die->look().background == ui::toQColor(box.background),
+                   die->look().background == ui::toQColor(board::dieColour(box.tint)),
                QString("die %1").arg(i));
         const PlayerPanel& panel = s.players[i];
         const auto* score = find<ui::TextBox>(w, QString("scoreBox%1").arg(i));
@@ -78,7 +79,8 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
                    counter->isHidden() != covered,
                QString("hexagon %1").arg(n));
         if (covered)
-            expect(counter->pixmap().cacheKey() == data.picture(s.counterPictures[n]).cacheKey(),
+            expect(counter->pixmap().cacheKey() ==
+                       data.picture(ui::counterPicture(n, s.owners[n])).cacheKey(),
                    QString("counter %1").arg(n));
     }
     return out;
@@ -145,10 +147,11 @@ private slots:
         QVERIFY(!find<QWidget>(*b.window, "scoreBox3")->isEnabled());
         turn(diceMaking(9), 9, 0); // Blue, then Red: the same white picture flashes in two places
         turn(diceMaking(6), 6, 0);
-        QCOMPARE(p.cues.played,
-                 (std::vector<Cue>{Cue::CupDice, Cue::Cheer2, Cue::CupDice, Cue::Cash, Cue::CupDice,
-                                   Cue::Boink, Cue::CupDice, Cue::Gong, Cue::CupDice, Cue::Click1,
-                                   Cue::CupDice, Cue::Click1}));
+        QCOMPARE(
+            p.cues.played,
+            (std::vector<Cue>{Cue::DiceThrown, Cue::DoubleTezzle, Cue::DiceThrown, Cue::Tezzle,
+                              Cue::DiceThrown, Cue::IllegalMove, Cue::DiceThrown, Cue::OutOfTime,
+                              Cue::DiceThrown, Cue::TickBox, Cue::DiceThrown, Cue::TickBox}));
         QVERIFY(!b.window->driver().armed());
     }
 
@@ -236,9 +239,9 @@ private slots:
         QCOMPARE(banner->text(), QString("BLUE HAS WON!"));
         QCOMPARE(b.mismatches(), QStringList());
         // A throw each, the sound of each move, and the crowd for the winner.
-        QCOMPARE(std::count(p.cues.played.begin(), p.cues.played.end(), Cue::CupDice), 37);
+        QCOMPARE(std::count(p.cues.played.begin(), p.cues.played.end(), Cue::DiceThrown), 37);
         QCOMPARE(p.cues.played.size(), 37u * 2 + 1);
-        QCOMPARE(p.cues.played.back(), Cue::Crowd);
+        QCOMPARE(p.cues.played.back(), Cue::GameOver);
     }
 
     // Every caption fits its box, the longest banners stand clear of Throw Dice and the logo,

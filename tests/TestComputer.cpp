@@ -76,8 +76,8 @@ private slots:
         const GameState& s = game.state();
         QVERIFY(t.events().empty());
         game.advance(1);
-        QVERIFY(s.banner == "Red to Play" && s.dice == redsDice && !s.throwDiceEnabled);
-        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::CupDice} : std::vector<Cue>{});
+        QVERIFY(s.banner == Banner::toPlay(1) && s.dice == redsDice && !s.throwDiceEnabled);
+        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::DiceThrown} : std::vector<Cue>{});
         game.advance(t.revealTime() + 999);
         QVERIFY(s.turnCounter == 0 && game.acceptsNumberClick());
         game.advance(1);
@@ -86,7 +86,7 @@ private slots:
         // The move timer and the clock start together; the computer moves first.
         QVERIFY(s.players[1].clock == 2000 && !game.timers().running(TimerRole::ComputerMove));
         game.advance(2000);
-        QVERIFY(s.banner == "Blue to Play" && s.throwDiceEnabled);
+        QVERIFY(s.banner == Banner::toPlay(0) && s.throwDiceEnabled);
         t.throwAndReveal({1, 1, 1, 1}); // makes 1 to 4
         game.advance(5000);
         QVERIFY(s.turnCounter == 1 && game.acceptsNumberClick());
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(!game.timers().running(TimerRole::ComputerMove));
         QVERIFY(s.turnCounter == 3 && s.coveredNext == 6);
         game.advance(1000);
-        QCOMPARE(s.banner, std::string("Blue to Play"));
+        QVERIFY(s.banner == Banner::toPlay(0));
     }
 };
 

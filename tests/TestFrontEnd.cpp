@@ -4,6 +4,7 @@
 
 #include "WindowHarness.h"
 
+#include "board/BoardLook.h"
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
 #include "frontend/Program.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -95,7 +97,7 @@ private slots:
         QCOMPARE(again.turnCounter, left.turnCounter);
         QCOMPARE(again.players[0].score, left.players[0].score);
         QCOMPARE(again.players[1].clock, left.players[1].clock);
-        QCOMPARE(again.banner, std::string("Red to Play"));
+        QCOMPARE(tezzle::board::bannerText(again.banner), QString("Red to Play"));
         QCOMPARE(t.cues.played, (std::vector<Cue>{Cue::Click, Cue::Click}));
     }
 
@@ -143,7 +145,7 @@ private slots:
         QVERIFY(openWindows("onePlayerWindow").isEmpty());
         std::vector<Cue> cues;
         if (!level.isEmpty())
-            cues.push_back(Cue::Tink);
+            cues.push_back(Cue::LevelChosen);
         if (players == 0) { // a fresh set-up, silently
             QVERIFY(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked());
             QVERIFY(!control<QCheckBox>("setupWindow", "timersOnCheck")->isChecked());
@@ -364,6 +366,11 @@ private slots:
         QCOMPARE(t.cues.played, std::vector<Cue>{Cue::Click});
         const QString message = control("titleWindow", "messageLabel")->accessibleName();
         QCOMPARE(message.startsWith("The game could not be saved: "), blocked);
+        // The whole sentence: the file, the system's error and the step it failed at.
+        static const QRegularExpression refused("^The game could not be saved: Cannot save "
+                                                "(.*): .+ \\(while renaming \\1\\.tmp-\\w{6} to "
+                                                "it\\)\\. The previous file is unchanged\\.$");
+        QVERIFY(!blocked || refused.match(message).captured(1) == path);
         if (blocked)
             QVERIFY(QFileInfo(path + "/kept").isDir());
         else

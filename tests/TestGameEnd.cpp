@@ -33,7 +33,7 @@ struct PathEnd {
 struct Restored {
     int players, level, clock;
     std::array<std::int16_t, 4> clocks, scores;
-    const char* banner;
+    Banner banner;
 };
 
 } // namespace
@@ -67,7 +67,6 @@ private slots:
             {.owners = owned(kChainBut73), .turnCounter = row.turnCounter, .scores = row.scores});
         game.advance(1);
         const int completer = game.playerToMove();
-        const Player& c = kPlayers[completer];
         t.throwAndReveal(diceMaking(73));
         game.clickNumber(73);
         game.advance(1999);
@@ -75,34 +74,34 @@ private slots:
         t.events();
         game.advance(1);
         const GameState& s = game.state();
-        QVERIFY(s.banner == "GAME OVER!!!" && s.pathReadout == "Found path!");
+        QVERIFY(s.banner == Banner::gameOver() && s.pathReadout == "Found path!");
         QVERIFY(s.gameWinner == completer + 1 && s.ending == Ending::Path);
-        QCOMPARE(t.cues(), row.sound == 1 ? std::vector<Cue>{Cue::Crowd} : std::vector<Cue>{});
+        QCOMPARE(t.cues(), row.sound == 1 ? std::vector<Cue>{Cue::GameOver} : std::vector<Cue>{});
         QVERIFY(!s.throwDiceEnabled && !game.acceptsNumberClick());
         // The banner flashes white and the completer's colour.
         game.advance(250);
-        QCOMPARE(s.bannerColour, colours::kWhite);
+        QVERIFY(s.bannerTint == Tint::flashWhite());
         game.advance(250);
-        QCOMPARE(s.bannerColour, c.colour);
+        QVERIFY(s.bannerTint == Tint::of(completer));
         game.advance(1500);
-        QCOMPARE(s.banner, "500 points to " + std::string(c.name));
+        QVERIFY(s.banner == Banner::pathBonus(500, completer));
         for (int i = 0; i < row.players; ++i)
             QCOMPARE(int(*s.players[i].score), row.final[i]);
         QCOMPARE(int(s.scores[completer]), std::min(32767, row.scores[completer] + 200));
         game.advance(1999);
         QVERIFY(s.gameWinner == completer + 1 && t.events().empty());
         game.advance(1);
-        const Player& w = kPlayers[row.winner - 1];
-        QVERIFY(s.banner == w.winBanner && s.bannerColour == w.colour);
+        const int w = row.winner - 1;
+        QVERIFY(s.banner == Banner::hasWon(w) && s.bannerTint == Tint::of(w));
         QCOMPARE(int(s.gameWinner), row.winner);
         checkOffer(t, t.events(), row.final[0]);
         // Nothing sounds after the path; a switch other than 1 stays until the 17th flash.
         QCOMPARE(int(game.soundOn()), row.sound == 2 ? 2 : 0);
         // The flashing now follows the winner, and never stops while the board is open.
         game.advance(250 * 41);
-        QVERIFY(s.bannerColour == colours::kWhite && game.soundOn() == 0);
+        QVERIFY(s.bannerTint == Tint::flashWhite() && game.soundOn() == 0);
         game.advance(250);
-        QCOMPARE(s.bannerColour, w.colour);
+        QVERIFY(s.bannerTint == Tint::of(w));
         QVERIFY(game.timers().running(TimerRole::GameOverFlash) && t.events().empty());
         // Exit after the end leaves the saved game alone.
         game.exitGame();
@@ -113,15 +112,17 @@ private slots:
     // Clocks saved at 0 or below mean the player was out of time when the game was left.
     void restoredClocksAtZeroOrBelow_data() {
         QTest::addColumn<Restored>("row");
-        QTest::newRow("Red at 0") << Restored{3, 0, 60, {10, 0, 10}, {}, "Green to Play"};
-        QTest::newRow("Red below 0 too") << Restored{3, 0, 60, {10, -40, 10}, {}, "Green to Play"};
-        QTest::newRow("0 without clocks") << Restored{2, 0, 0, {0, 0}, {}, "Red to Play"};
-        QTest::newRow("only Green left") << Restored{3, 0, 60, {0, -1, 3}, {900}, "GREEN HAS WON!"};
+        QTest::newRow("Red at 0") << Restored{3, 0, 60, {10, 0, 10}, {}, Banner::toPlay(2)};
+        QTest::newRow("Red below 0 too")
+            << Restored{3, 0, 60, {10, -40, 10}, {}, Banner::toPlay(2)};
+        QTest::newRow("0 without clocks") << Restored{2, 0, 0, {0, 0}, {}, Banner::toPlay(1)};
+        QTest::newRow("only Green left")
+            << Restored{3, 0, 60, {0, -1, 3}, {900}, Banner::hasWon(2)};
         QTest::newRow("nobody left")
-            << Restored{3, 0, 60, {0, -5, 0}, {300, 500, 500}, "RED HAS WON!"};
+            << Restored{3, 0, 60, {0, -5, 0}, {300, 500, 500}, Banner::hasWon(1)};
         QTest::newRow("nobody, level 1")
-            << Restored{2, 1, 60, {0, -5, 10}, {300, 500}, "RED HAS WON!"};
-        QTest::newRow("alone at 0") << Restored{1, 0, 60, {0, 10, 10}, {200}, "OUT OF TIME!"};
+            << Restored{2, 1, 60, {0, -5, 10}, {300, 500}, Banner::hasWon(1)};
+        QTest::newRow("alone at 0") << Restored{1, 0, 60, {0, 10, 10}, {200}, Banner::outOfTime()};
     }
 
     void restoredClocksAtZeroOrBelow() {
@@ -130,14 +131,14 @@ private slots:
         Game& game = t.restore({.scores = row.scores, .clocks = row.clocks});
         game.advance(1);
         if (game.running()) {
-            QCOMPARE(game.state().banner, std::string("Blue to Play"));
+            QVERIFY(game.state().banner == Banner::toPlay(0));
             t.playMove(diceMaking(10), 10);
         } else {
             QVERIFY(!game.state().throwDiceEnabled && game.state().ending == Ending::Time);
             QVERIFY(game.timers().running(TimerRole::GameOverFlash));
             checkOffer(t, t.events(), row.scores[0]);
         }
-        QCOMPARE(game.state().banner, std::string(row.banner));
+        QVERIFY(game.state().banner == row.banner);
     }
 
     // Time counts only between the fourth die and the click; a player out of time is skipped
@@ -152,7 +153,7 @@ private slots:
             game->advance(4999);
             QCOMPARE(int(s->players[game->playerToMove()].clock), 1);
             game->advance(1);
-            QCOMPARE(table.cues(), std::vector<Cue>{Cue::Gong});
+            QCOMPARE(table.cues(), std::vector<Cue>{Cue::OutOfTime});
             QVERIFY(!s->players[game->playerToMove()].inPlay && !game->acceptsNumberClick());
             game->advance(2000);
         };
@@ -166,9 +167,9 @@ private slots:
         game->advance(2000 + 5000);
         QCOMPARE(int(s->players[1].clock), 2);
         timeOut(t); // Green
-        QVERIFY(s->banner == "Yellow to Play" && s->turnCounter == 2);
+        QVERIFY(s->banner == Banner::toPlay(3) && s->turnCounter == 2);
         t.throwAndReveal(diceMaking(10));
-        QCOMPARE(s->diceBoxes[0].background, colours::kYellow);
+        QVERIFY(s->diceBoxes[0].tint == Tint::of(3));
         game->clickNumber(10);
         game->advance(2000);
         QVERIFY(t.game->board()[10] == 4 && s->players[3].score == 10 && !s->players[2].score);
@@ -199,7 +200,7 @@ private slots:
         game = &again.reopen(saved);
         s = &game->state();
         QVERIFY(!s->throwDiceEnabled && s->clockRowShown && game->nextTickIn() == 1);
-        QVERIFY(s->covered == left.covered && s->counterPictures == left.counterPictures);
+        QVERIFY(s->covered == left.covered && s->owners == left.owners);
         QVERIFY(s->turnCounter == left.turnCounter && s->scores == left.scores);
         for (int i = 0; i < 4; ++i) { // Green's missing score comes back as 0
             const PlayerPanel &now = s->players[i], &then = left.players[i];
@@ -210,15 +211,15 @@ private slots:
         QCOMPARE(std::vector<int>(s->coveredCells.begin(), s->coveredCells.begin() + 4),
                  (std::vector<int>{10, 11, 12, 0}));
         game->advance(1);
-        QVERIFY(s->banner == "Blue to Play" && s->throwDiceEnabled && again.events().empty());
+        QVERIFY(s->banner == Banner::toPlay(0) && s->throwDiceEnabled && again.events().empty());
         timeOut(again); // Blue
-        QCOMPARE(s->banner, std::string("Red to Play"));
+        QVERIFY(s->banner == Banner::toPlay(1));
         again.playMove(diceMaking(13), 13);
-        QCOMPARE(s->banner, std::string("Yellow to Play"));
+        QVERIFY(s->banner == Banner::toPlay(3));
         timeOut(again); // Yellow
-        QVERIFY(s->banner == "RED HAS WON!" && s->bannerColour == colours::kRed);
+        QVERIFY(s->banner == Banner::hasWon(1) && s->bannerTint == Tint::of(1));
         QVERIFY(s->gameWinner == 2 && s->ending == Ending::Time && !s->throwDiceEnabled);
-        QCOMPARE(again.events(), std::vector<GameEvent>{events::PlayCue{Cue::Crowd}});
+        QCOMPARE(again.events(), std::vector<GameEvent>{events::PlayCue{Cue::GameOver}});
         QCOMPARE(int(game->soundOn()), 0);
     }
 };

@@ -3,6 +3,8 @@
 
 #include "GameHarness.h"
 
+#include "ui/Players.h"
+
 #include <QTest>
 
 using namespace harness;
@@ -42,8 +44,8 @@ private slots:
         Table t(gameSetup(players, 0, clock, sound));
         Game& game = t.open();
         const GameState& s = game.state();
-        QCOMPARE(s.banner, std::string("Blue to Play"));
-        QVERIFY(s.bannerColour == colours::kLightBlue && s.buttonColour == colours::kLightBlue);
+        QVERIFY(s.banner == Banner::toPlay(0));
+        QVERIFY(s.bannerTint == Tint::of(0) && s.buttonPlayer == 0);
         QVERIFY(s.throwDiceEnabled && !game.nextTickIn() && s.covered.none());
         QCOMPARE(int(game.board()[40]), 0);
         for (int i = 0; i < 4; ++i) {
@@ -65,16 +67,15 @@ private slots:
         ignored(26);
         t.throwAndReveal(dice);
         game.clickNumber(26);
-        QCOMPARE(s.banner, std::string("20 points scored"));
+        QVERIFY(s.banner == Banner::pointsScored(20));
         ignored(15);
         game.advance(1999);
         ignored(15);
         QVERIFY(!s.throwDiceEnabled);
         game.advance(1);
-        const Player& next = kPlayers[players > 1 ? 1 : 0];
-        QCOMPARE(s.banner, std::string(next.turnBanner));
-        QVERIFY(s.bannerColour == next.colour && s.buttonColour == next.colour &&
-                s.throwDiceEnabled);
+        const int next = players > 1 ? 1 : 0;
+        QVERIFY(s.banner == Banner::toPlay(next));
+        QVERIFY(s.bannerTint == Tint::of(next) && s.buttonPlayer == next && s.throwDiceEnabled);
         t.events();
 
         // Blank boxes in the player's dice colour until the roll starts, then one die at a time.
@@ -83,11 +84,11 @@ private slots:
         t.random.rollingDraws = 0;
         const Millis thrown = game.now();
         game.throwDice();
-        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::CupDice} : std::vector<Cue>{});
+        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::DiceThrown} : std::vector<Cue>{});
         game.advance(rollStart - 1);
         QVERIFY(!s.throwDiceEnabled);
         for (const DieBox& box : s.diceBoxes)
-            QVERIFY(box.face == 0 && !box.enabled && box.background == next.diceColour);
+            QVERIFY(box.face == 0 && !box.enabled && box.tint == Tint::of(next));
         QCOMPARE(t.random.rollingDraws, 0);
         game.advance(1);
         QCOMPARE(t.random.rollingDraws, 4);
@@ -110,9 +111,9 @@ private slots:
 
         // A number the dice do not make loses the turn, with the clocks hidden meanwhile.
         game.clickNumber(27);
-        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::Boink} : std::vector<Cue>{});
+        QCOMPARE(t.cues(), sound == 1 ? std::vector<Cue>{Cue::IllegalMove} : std::vector<Cue>{});
         QVERIFY(s.illegalMoveShown && !s.clockRowShown && !s.covered.test(27));
-        QVERIFY(s.banner == next.turnBanner && s.scores[0] + s.scores[1] == 20);
+        QVERIFY(s.banner == Banner::toPlay(next) && s.scores[0] + s.scores[1] == 20);
         QVERIFY(!game.timers().running(TimerRole::Clock));
         ignored(15);
         game.advance(1999);
@@ -120,7 +121,7 @@ private slots:
         QCOMPARE(int(s.players[mover].clock), clock != 0 ? clock - 3 : 2000);
         game.advance(1);
         QVERIFY(!s.illegalMoveShown && s.clockRowShown == (clock != 0));
-        QCOMPARE(s.banner, std::string(kPlayers[(mover + 1) % players].turnBanner));
+        QVERIFY(s.banner == Banner::toPlay((mover + 1) % players));
         QVERIFY(t.events().empty());
 
         // New Game goes to the set-up without saving.
@@ -135,13 +136,15 @@ private slots:
     // Points, cue, counter and flashes of a move; points pile up to the largest 16-bit score.
     void legalMoves_data() {
         QTest::addColumn<Move>("move");
-        QTest::newRow("double on 17") << Move{2, -1, 17, {12, 18}, 0, 220, Cue::Cheer2, "cybl2"};
+        QTest::newRow("double on 17")
+            << Move{2, -1, 17, {12, 18}, 0, 220, Cue::DoubleTezzle, "cybl2"};
         QTest::newRow("Red's Tezzle! on 33")
-            << Move{2, 0, 33, {25, 32}, 0, 150, Cue::Cash, "yere1"};
-        QTest::newRow("10 points, alone") << Move{1, -1, 10, {}, 0, 10, Cue::Click1, "cobl1"};
-        QTest::newRow("Green's 300") << Move{3, 1, 80, {}, 0, 300, Cue::SubPing, "magr1"};
-        QTest::newRow("500 on 32700") << Move{2, -1, 95, {}, 32700, 32767, Cue::Laser3, "rebl1"};
-        QTest::newRow("500 on -32768") << Move{2, -1, 95, {}, -32768, -32268, Cue::Laser3, "rebl1"};
+            << Move{2, 0, 33, {25, 32}, 0, 150, Cue::Tezzle, "yere1"};
+        QTest::newRow("10 points, alone") << Move{1, -1, 10, {}, 0, 10, Cue::TickBox, "cobl1"};
+        QTest::newRow("Green's 300") << Move{3, 1, 80, {}, 0, 300, Cue::Points300, "magr1"};
+        QTest::newRow("500 on 32700") << Move{2, -1, 95, {}, 32700, 32767, Cue::Points500, "rebl1"};
+        QTest::newRow("500 on -32768")
+            << Move{2, -1, 95, {}, -32768, -32268, Cue::Points500, "rebl1"};
     }
 
     void legalMoves() {
@@ -159,21 +162,22 @@ private slots:
         game.clickNumber(number);
         const GameState& s = game.state();
         QCOMPARE(t.cues(), std::vector<Cue>{cue});
-        QCOMPARE(s.banner, std::to_string(saved == 0 ? score : 500) + " points scored");
+        QVERIFY(s.banner == Banner::pointsScored(saved == 0 ? score : 500));
         QVERIFY(s.players[mover].score == score && s.scores[mover] == score);
-        QCOMPARE(s.counterPictures[number], counter);
+        QCOMPARE(int(s.owners[number]), mover + 1);
+        QCOMPARE(ui::counterPicture(number, mover + 1), counter);
         QVERIFY(game.timers().running(TimerRole::ChangeOfTurn) && !game.acceptsNumberClick());
         // The white copy of the new counter flashes over it five times; the logo flashes five
         // times for a bonus, DOUBLE on a prime.
-        QCOMPARE(s.flashCounterPicture, std::string(counter).replace(11, 2, "wh"));
+        QCOMPARE(ui::whiteCounterPicture(number), std::string(counter).replace(11, 2, "wh"));
         QCOMPARE(s.flashCounterAt, number);
-        const bool bonus = cue == Cue::Cash || cue == Cue::Cheer2;
+        const bool bonus = cue == Cue::Tezzle || cue == Cue::DoubleTezzle;
         for (int ms = 50; ms <= 3000; ms += 50) {
             game.advance(50);
             const int logo = bonus ? std::min(ms / 250, 10) : 0;
             const int flash = std::min(ms / 200, 10);
-            QCOMPARE(s.logoColour, logo % 2 == 1 ? colours::kYellow : colours::kRed);
-            QCOMPARE(s.logoText, cue == Cue::Cheer2 && logo % 2 == 1 ? "DOUBLE" : "TEZZLE!");
+            QCOMPARE(s.logoLit, logo % 2 == 1);
+            QCOMPARE(s.logoDouble, cue == Cue::DoubleTezzle && logo % 2 == 1);
             QCOMPARE(s.flashCounterShown, flash % 2 == 1);
         }
         QVERIFY(!game.timers().anyRunning() && s.bonusFlashCount == 0);
@@ -189,11 +193,11 @@ private slots:
             Table t(gameSetup(players, 0, 0, 0));
             Game& game = t.restore({.turnCounter = turnCounter});
             game.advance(1);
-            QCOMPARE(game.state().banner, std::string(kPlayers[toMove].turnBanner));
+            QVERIFY(game.state().banner == Banner::toPlay(toMove));
             t.playMove(diceMaking(50), 50);
             QCOMPARE(int(t.game->board()[50]), toMove + 1);
             const int next = (toMove + 1) % game.numPlayers();
-            QCOMPARE(game.state().banner, std::string(kPlayers[next].turnBanner));
+            QVERIFY(game.state().banner == Banner::toPlay(next));
             QCOMPARE(tezzle::floorMod(game.state().turnCounter, 12),
                      tezzle::floorMod(turnCounter + 1, 12));
         }

@@ -5,6 +5,7 @@
 #include "core/PathSearch.h"
 #include "core/Tables.h"
 #include "core/Tezzle.h"
+#include "ui/Colours.h"
 
 #include <QTest>
 

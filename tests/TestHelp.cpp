@@ -228,7 +228,7 @@ private slots:
         p.random.throws = {{6, 4, 3, 1}, {2, 5, 5, 2}};
         press(page, "demoThrowDiceButton");
         const std::vector<Cue> cupdice =
-            soundOn == 1 ? std::vector{Cue::CupDice} : std::vector<Cue>{};
+            soundOn == 1 ? std::vector{Cue::DiceThrown} : std::vector<Cue>{};
         QCOMPARE(p.cues.played, cupdice);
         p.run(rolling - 1);
         QCOMPARE(dice(*page), blank);

@@ -110,9 +110,9 @@ private slots:
             recorder.start("cat", {runtime_.filePath("sink")});
             QVERIFY(recorder.waitForStarted());
             wait(500);
-            cues.play(tezzle::Cue::Gong);
+            cues.play(tezzle::Cue::OutOfTime);
             wait(400);
-            cues.play(tezzle::Cue::Click1); // 83 ms of sound: short cues are heard too
+            cues.play(tezzle::Cue::TickBox); // 83 ms of sound: short cues are heard too
             wait(1500);
             recorder.terminate();
             QVERIFY(recorder.waitForFinished(5000));
@@ -148,7 +148,7 @@ private slots:
             tezzle::ui::SoundCuePlayer cues(TEZZLE_BIN_DIR "/data");
             cues.preload();
             for (const tezzle::Cue cue :
-                 {tezzle::Cue::Gong, tezzle::Cue::Click1, tezzle::Cue::Gong})
+                 {tezzle::Cue::OutOfTime, tezzle::Cue::TickBox, tezzle::Cue::OutOfTime})
                 cues.play(cue);
         } // once the device has been given up
         std::fflush(stderr);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Tables.h"
+#include "Colours.h"
 
 #include <QAbstractButton>
 #include <QColor>

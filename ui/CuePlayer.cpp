@@ -1,5 +1,6 @@
 #include "CuePlayer.h"
 
+#include "CueFiles.h"
 #include "SoundModule.h"
 
 #include <QCoreApplication>

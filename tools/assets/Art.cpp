@@ -81,7 +81,7 @@ QPainterPath hexagonPath(QPointF centre, double circumradius) {
     return path;
 }
 
-void drawTile(QPainter& p, QPointF centre, double side, const Zone& zone, bool prime) {
+void drawTile(QPainter& p, QPointF centre, double side, const ui::ZoneLook& zone, bool prime) {
     const double unit = side / kBoardSide;
     const QColor base = toQColor(zone.colour);
     // One pixel off each side leaves a two-pixel seam of background between neighbours.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/Tables.h"
+#include "ui/Colours.h"
+#include "ui/Zones.h"
 
 #include <QColor>
 #include <QFont>
@@ -29,7 +30,7 @@ QPainterPath hexagonPath(QPointF centre, double circumradius);
 // numbers, light for primes so the pale grey and the black numbers both read), and a grey
 // frame around a prime. side is the hexagon's side; the tile leaves a thin gap to its
 // neighbours.
-void drawTile(QPainter& p, QPointF centre, double side, const Zone& zone, bool prime);
+void drawTile(QPainter& p, QPointF centre, double side, const ui::ZoneLook& zone, bool prime);
 
 // A counter: a shaded disc in the given colour, centred on its hexagon.
 void drawCounter(QPainter& p, QPointF centre, double radius, const QColor& colour);

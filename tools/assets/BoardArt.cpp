@@ -1,6 +1,7 @@
 #include "BoardArt.h"
 
 #include "Art.h"
+#include "ui/Players.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -20,7 +21,7 @@ constexpr QSize kSpriteSize{64, 70};
 // The zone balls' square pictures stand at the left of the window on plain background.
 constexpr QRect kBallColumn(90 / 15, 120 / 15, 840 / 15, 7 * 840 / 15);
 
-QImage tileSprite(const Zone& zone, bool prime, int scale) {
+QImage tileSprite(const ui::ZoneLook& zone, bool prime, int scale) {
     QImage sprite(kSpriteSize * scale, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter p(&sprite);
@@ -70,19 +71,19 @@ QPointF drawnCentre(int n) {
 }
 
 QColor playerColour(int player) {
-    return toQColor(kPlayers[static_cast<std::size_t>(player - 1)].colour);
+    return toQColor(ui::kPlayerLooks[static_cast<std::size_t>(player - 1)].colour);
 }
 
 BoardArt::BoardArt(int scale)
     : scale_(scale) {
-    for (std::size_t z = 0; z < kZones.size(); ++z)
+    for (std::size_t z = 0; z < ui::kZoneLooks.size(); ++z)
         for (const bool prime : {false, true})
-            tiles[z][prime ? 1 : 0] = tileSprite(kZones[z], prime, scale);
+            tiles[z][prime ? 1 : 0] = tileSprite(ui::kZoneLooks[z], prime, scale);
 }
 
-const QImage& BoardArt::tile(const Zone& zone, bool prime) const {
+const QImage& BoardArt::tile(const ui::ZoneLook& zone, bool prime) const {
     std::size_t z = 0;
-    while (z + 1 < kZones.size() && kZones[z].code != zone.code)
+    while (z + 1 < ui::kZoneLooks.size() && ui::kZoneLooks[z].code != zone.code)
         ++z;
     return tiles[z][prime ? 1 : 0];
 }
@@ -98,11 +99,12 @@ QImage BoardArt::board() const {
     p.drawImage(0, 0, boardShadow(scale_));
     p.setClipping(false);
     for (int n = kFirstNumber; n <= kLastNumber; ++n)
-        p.drawImage((counterPixel(n) - kSpriteCounterOrigin) * scale_, tile(zoneOf(n), isPrime(n)));
+        p.drawImage((counterPixel(n) - kSpriteCounterOrigin) * scale_,
+                    tile(ui::zoneLookOf(n), isPrime(n)));
     return board;
 }
 
-QImage BoardArt::counter(const Zone& zone, bool prime, const QColor& colour) const {
+QImage BoardArt::counter(const ui::ZoneLook& zone, bool prime, const QColor& colour) const {
     QImage counter(kCounterSize * scale_, kCounterSize * scale_, QImage::Format_RGB32);
     counter.fill(toQColor(colours::kBoardBackground));
     QPainter p(&counter);
@@ -132,7 +134,7 @@ QImage BoardArt::scene(const Owners& owners, const std::vector<int>& outline) co
         const int owner = owners[static_cast<std::size_t>(n)];
         if (owner >= 1 && owner <= kMaxPlayers)
             p.drawImage(counterPixel(n) * scale_,
-                        counter(zoneOf(n), isPrime(n), playerColour(owner)));
+                        counter(ui::zoneLookOf(n), isPrime(n), playerColour(owner)));
     }
     p.scale(scale_, scale_);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/Tables.h"
+#include "ui/Zones.h"
 
 #include <QColor>
 #include <QImage>
@@ -57,7 +58,7 @@ public:
     QImage board() const;
 
     // A 32 x 32 counter (times the scale) of the given colour as it lies on a hexagon of the zone.
-    QImage counter(const Zone& zone, bool prime, const QColor& colour) const;
+    QImage counter(const ui::ZoneLook& zone, bool prime, const QColor& colour) const;
 
     // The board as players see it during a game: the numbers of free hexagons, the counters of
     // covered ones. outline joins the centres of the hexagons given with a white line under the
@@ -65,10 +66,10 @@ public:
     QImage scene(const Owners& owners, const std::vector<int>& outline = {}) const;
 
 private:
-    const QImage& tile(const Zone& zone, bool prime) const;
+    const QImage& tile(const ui::ZoneLook& zone, bool prime) const;
 
     int scale_;
-    std::array<std::array<QImage, 2>, kZones.size()> tiles; // by zone, then plain and prime
+    std::array<std::array<QImage, 2>, ui::kZoneLooks.size()> tiles; // by zone, then plain and prime
 };
 
 } // namespace tezzle::art

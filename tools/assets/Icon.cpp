@@ -28,7 +28,7 @@ void drawIcon(QPainter& p) {
     constexpr std::array<std::size_t, 3> kTileZones{2, 1, 0};
     p.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < centres.size(); ++i) {
-        const QColor base = toQColor(kZones[kTileZones[i]].colour);
+        const QColor base = toQColor(ui::kZoneLooks[kTileZones[i]].colour);
         const QPointF c = centres[i];
         QLinearGradient face(0, c.y() - kSide, 0, c.y() + kSide);
         face.setColorAt(0, lighter(base, 0.25));

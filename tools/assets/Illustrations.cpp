@@ -223,7 +223,7 @@ QImage titleImage(int scale) {
             if (centre.x() < -side || centre.x() > 320 + side || centre.y() < -side ||
                 centre.y() > 240 + side)
                 continue;
-            drawTile(p, centre, side, zoneOf(n), isPrime(n));
+            drawTile(p, centre, side, ui::zoneLookOf(n), isPrime(n));
             const int owner = owners[static_cast<std::size_t>(n)];
             if (owner > 0) {
                 drawCounter(p, centre, kCounterRadius * side, playerColour(owner));
@@ -280,7 +280,7 @@ QImage logoImage(int scale) {
     // Yellow, turquoise and orange, from the top.
     constexpr std::array<std::size_t, 3> kTileZones{2, 1, 0};
     for (std::size_t i = 0; i < centres.size(); ++i)
-        drawTile(p, centres[i], side, kZones[kTileZones[i]], false);
+        drawTile(p, centres[i], side, ui::kZoneLooks[kTileZones[i]], false);
     p.setPen(QPen(QColor(255, 255, 255, 230), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(QPolygonF({centres[0], centres[1], centres[2]}));
     for (std::size_t i = 0; i < centres.size(); ++i)

@@ -3,6 +3,7 @@
 #include "Art.h"
 #include "BoardArt.h"
 #include "Illustrations.h"
+#include "ui/Players.h"
 
 #include <QPainter>
 
@@ -10,7 +11,7 @@ namespace tezzle::art {
 
 namespace {
 
-QImage ballImage(const Zone& zone, int scale) {
+QImage ballImage(const ui::ZoneLook& zone, int scale) {
     constexpr int kSize = 56; // 840 twips
     QImage ball(kSize * scale, kSize * scale, QImage::Format_RGB32);
     ball.fill(toQColor(colours::kBoardBackground));
@@ -20,7 +21,7 @@ QImage ballImage(const Zone& zone, int scale) {
     return ball;
 }
 
-QString counterPath(const Zone& zone, std::string_view player, bool prime) {
+QString counterPath(const ui::ZoneLook& zone, std::string_view player, bool prime) {
     return QStringLiteral("counters/%1%2%3.bmp")
         .arg(QString::fromLatin1(zone.code.data(), static_cast<qsizetype>(zone.code.size())),
              QString::fromLatin1(player.data(), static_cast<qsizetype>(player.size())),
@@ -32,17 +33,18 @@ std::vector<Picture> picturesAt(int scale) {
     const BoardArt art(scale);
     std::vector<Picture> pictures;
     pictures.push_back({QStringLiteral("Images/tezzle3.bmp"), art.board()});
-    for (const Zone& zone : kZones)
+    for (const ui::ZoneLook& zone : ui::kZoneLooks)
         for (const bool prime : {false, true}) {
             for (int player = 1; player <= kMaxPlayers; ++player)
                 pictures.push_back(
-                    {counterPath(zone, kPlayers[static_cast<std::size_t>(player - 1)].counterCode,
+                    {counterPath(zone,
+                                 ui::kPlayerLooks[static_cast<std::size_t>(player - 1)].counterCode,
                                  prime),
                      art.counter(zone, prime, playerColour(player))});
             pictures.push_back(
                 {counterPath(zone, "wh", prime), art.counter(zone, prime, Qt::white)});
         }
-    for (const Zone& zone : kZones)
+    for (const ui::ZoneLook& zone : ui::kZoneLooks)
         pictures.push_back({QStringLiteral("Balls/%1ball.bmp")
                                 .arg(QString::fromLatin1(zone.code.data(),
                                                          static_cast<qsizetype>(zone.code.size()))),

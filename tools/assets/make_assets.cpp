@@ -8,6 +8,7 @@
 #include "Wav.h"
 
 #include "core/Cues.h"
+#include "ui/CueFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
     }
     for (int i = 0; i < tezzle::kCueCount; ++i) {
         const auto cue = static_cast<tezzle::Cue>(i);
-        const std::string_view name = tezzle::cueFile(cue);
+        const std::string_view name = tezzle::ui::cueFile(cue);
         const QString path =
             data.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         if (!ensureFolder(path) ||
