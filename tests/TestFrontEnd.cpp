@@ -283,6 +283,7 @@ private slots:
         row("--no-sound --players 3 --clock 30", {3, 0, 30, 0});
         row("--computer 2 --players 1", {2, 2, 0, 1});
         row("--clock 0 --computer 3", {2, 3, 0, 1});
+        row("--computer=1", {2, 1, 0, 1});
         row("--players=4 --clock=5", {4, 0, 5, 1});
         for (const char* answered : {"-h", "--help --players 9", "--version"})
             row(answered, {0});
