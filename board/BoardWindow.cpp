@@ -65,7 +65,7 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start, Q
     background_ = services_.data.picture("Images/tezzle3.bmp", devicePixelRatioF());
     buildBoard();
     buildControls();
-    throwDiceButton_->setFocus(); // Space throws, Enter on the button too
+    controls_.throwDice->setFocus(); // Space throws, Enter on the button too
     render();
     driver_.rearm(); // a restored game announces its player at once
 }
@@ -104,19 +104,14 @@ void BoardWindow::buildBoard() {
 }
 
 void BoardWindow::buildControls() {
-    const BoardControls built = ui::buildAll(this, kFixedControls, "BoardWindow");
-    throwDiceButton_ = built.throwDice;
-    turnButtons_ = {built.exit, built.newGame, built.cheatChart};
-    banner_ = built.banner;
-    logo_ = built.logo;
-    secondsRemaining_ = built.secondsRemaining;
-    illegalMove_ = built.illegalMove;
-    typedNumber_ = built.typedNumber;
-    connect(throwDiceButton_, &ui::Button::clicked, this, &BoardWindow::throwDice);
+    controls_ = ui::buildAll(this, kFixedControls, "BoardWindow");
+    turnButtons_ = {controls_.exit, controls_.newGame, controls_.cheatChart};
+    connect(controls_.throwDice, &ui::Button::clicked, this, &BoardWindow::throwDice);
     connect(turnButtons_[0], &ui::Button::clicked, this, &BoardWindow::exitGame);
     connect(turnButtons_[1], &ui::Button::clicked, this, &BoardWindow::newGame);
     connect(turnButtons_[2], &ui::Button::clicked, this, &BoardWindow::cheatChartRequested);
-    for (ui::Button* button : {throwDiceButton_, turnButtons_[0], turnButtons_[1], turnButtons_[2]})
+    for (ui::Button* button :
+         {controls_.throwDice, turnButtons_[0], turnButtons_[1], turnButtons_[2]})
         button->installEventFilter(this);
 
     for (std::size_t i = 0; i < kBalls.size(); ++i) {
@@ -214,17 +209,17 @@ void BoardWindow::carryOutEvents() {
 void BoardWindow::render() {
     const GameState& s = game_.state();
     const QColor turn = ui::toQColor(playerColour(s.buttonPlayer));
-    if (!s.throwDiceEnabled && focusWidget() == throwDiceButton_)
+    if (!s.throwDiceEnabled && focusWidget() == controls_.throwDice)
         setFocus(); // Space keeps meaning "throw", never the next button in line
-    throwDiceButton_->setEnabled(s.throwDiceEnabled);
-    throwDiceButton_->setTextColour(turn);
+    controls_.throwDice->setEnabled(s.throwDiceEnabled);
+    controls_.throwDice->setTextColour(turn);
     for (ui::Button* button : turnButtons_)
         button->setTextColour(turn);
-    banner_->setText(bannerText(s.banner));
-    banner_->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
-    setAccessibleText(banner_, banner_->text());
-    logo_->setText(logoText(s));
-    logo_->setTextColour(ui::toQColor(logoColour(s)));
+    controls_.banner->setText(bannerText(s.banner));
+    controls_.banner->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
+    setAccessibleText(controls_.banner, controls_.banner->text());
+    controls_.logo->setText(logoText(s));
+    controls_.logo->setTextColour(ui::toQColor(logoColour(s)));
 
     for (int i = 0; i < 4; ++i) {
         const DieBox& box = s.diceBoxes[static_cast<std::size_t>(i)];
@@ -236,13 +231,13 @@ void BoardWindow::render() {
     if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
         hint_.clear(); // the moment it answered is over: a move, a throw, the next turn
     const bool typing = !typed_.isEmpty() || !hint_.isEmpty();
-    secondsRemaining_->setVisible(s.clockRowShown && !typing);
-    secondsRemaining_->setTextColour(turn);
-    illegalMove_->setVisible(s.illegalMoveShown && !typing);
-    typedNumber_->setVisible(typing);
-    typedNumber_->setText(!hint_.isEmpty() ? hint_
-                          : typing         ? tr("Your number: %1").arg(typed_)
-                                           : QString());
+    controls_.secondsRemaining->setVisible(s.clockRowShown && !typing);
+    controls_.secondsRemaining->setTextColour(turn);
+    controls_.illegalMove->setVisible(s.illegalMoveShown && !typing);
+    controls_.typedNumber->setVisible(typing);
+    controls_.typedNumber->setText(!hint_.isEmpty() ? hint_
+                                   : typing         ? tr("Your number: %1").arg(typed_)
+                                                    : QString());
     renderPlayers(s);
     renderBoard(s);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoardLayout.h"
+
 #include "core/Game.h"
 #include "files/SafeWrite.h"
 #include "ui/Services.h"
@@ -84,13 +86,8 @@ private:
     static constexpr qsizetype kMaxTypedDigits = 3;
 
     QPixmap background_;
-    ui::Button* throwDiceButton_ = nullptr;
+    BoardControls controls_;
     std::array<ui::Button*, 3> turnButtons_{}; // Exit, New Game, Cheat Chart
-    ui::TextBox* banner_ = nullptr;
-    ui::TextBox* logo_ = nullptr;
-    ui::TextBox* secondsRemaining_ = nullptr;
-    ui::TextBox* illegalMove_ = nullptr;
-    ui::TextBox* typedNumber_ = nullptr;
     ui::Picture* flashCounter_ = nullptr;
     std::array<ui::TextBox*, 4> dice_{};
     std::array<ui::TextBox*, 4> names_{};

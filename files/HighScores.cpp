@@ -236,6 +236,16 @@ std::int16_t checkhighscore(HighNames& names, HighScores& scores, bool againstCo
     return position;
 }
 
+void removeHighScoreRow(HighNames& names, HighScores& scores, int row, std::int16_t emptyScore) {
+    const int last = firstHighScoreRow(row >= kHighScoreTableRows) + kHighScoreTableRows - 1;
+    for (int r = row; r < last; ++r) {
+        names[r] = names[r + 1];
+        scores[r] = scores[r + 1];
+    }
+    names[last].clear();
+    scores[last] = emptyScore;
+}
+
 HighScoreRead readHighScores(const std::string& path, HighNames& names, HighScores& scores) {
     using enum HighScoreFileStatus;
     // Ten rows of names and scores fit easily; a file that does not end within this is not a
@@ -320,13 +330,7 @@ HighScoreStore storeHighScoreName(const std::string& path, HighNames& names, Hig
     // not known, and stands as the lowest score, which the row drops out again.
     HighNames nowNames = names;
     HighScores nowScores = scores;
-    const int last = firstHighScoreRow(againstComputer) + kHighScoreTableRows - 1;
-    for (int r = row; r < last; ++r) {
-        nowNames[r] = nowNames[r + 1];
-        nowScores[r] = nowScores[r + 1];
-    }
-    nowNames[last].clear();
-    nowScores[last] = std::numeric_limits<std::int16_t>::min();
+    removeHighScoreRow(nowNames, nowScores, row, std::numeric_limits<std::int16_t>::min());
 
     store.found = readHighScores(path, nowNames, nowScores);
     store.highPosition = checkhighscore(nowNames, nowScores, againstComputer, score);

@@ -41,6 +41,10 @@ constexpr int firstHighScoreRow(bool againstComputer) {
     return againstComputer ? kHighScoreTableRows : 0;
 }
 
+// Takes row (an index) back out of its table: the rows below move up one, and the last row
+// becomes an empty name with `emptyScore`.
+void removeHighScoreRow(HighNames& names, HighScores& scores, int row, std::int16_t emptyScore);
+
 enum class HighScoreFileStatus {
     Complete,
     Missing,    // no file yet

@@ -194,25 +194,13 @@ bool HighScoreWindow::confirm() {
         // The entry stands greyed where it would have been, and the program forgets it.
         names_[row]->setEnabled(false);
         scores_[row]->setEnabled(false);
-        forgetEntry();
+        removeHighScoreRow(table_.names, table_.scores, highPosition_ - 1, 0);
     }
     if (message.isEmpty())
         message_->hide();
     else
         showMessage(message);
     return stored && copy.isEmpty() && message.isEmpty();
-}
-
-void HighScoreWindow::forgetEntry() {
-    HighScoreTable& s = table_;
-    const int last =
-        firstHighScoreRow(highPosition_ > kHighScoreTableRows) + kHighScoreTableRows - 1;
-    for (int row = highPosition_ - 1; row < last; ++row) {
-        s.names[row] = s.names[row + 1];
-        s.scores[row] = s.scores[row + 1];
-    }
-    s.names[last].clear();
-    s.scores[last] = 0;
 }
 
 void HighScoreWindow::leave() {

@@ -51,7 +51,6 @@ protected:
 
 private:
     void showRows();
-    void forgetEntry();
     void leave();
 
     const ui::Services& services_;
