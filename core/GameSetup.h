@@ -12,6 +12,21 @@ struct GameSetup {
     std::int16_t timeAllowed = 0;   // seconds on each clock, 0 = clocks off
     std::int16_t soundOn = 1;       // cues play only while this is exactly 1
 
+    // One player alone.
+    constexpr GameSetup solo() const {
+        GameSetup s = *this;
+        s.numPlayers = 1;
+        s.computerLevel = 0;
+        return s;
+    }
+    // One player against the computer, which plays Red: a game of two.
+    constexpr GameSetup againstComputer(int level) const {
+        GameSetup s = *this;
+        s.numPlayers = 2;
+        s.computerLevel = static_cast<std::int16_t>(level);
+        return s;
+    }
+
     friend bool operator==(const GameSetup&, const GameSetup&) = default;
 };
 

@@ -105,17 +105,11 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
 }
 
 void OnePlayerWindow::chooseSolo() {
-    GameSetup solo = chosen_;
-    solo.numPlayers = 1;
-    solo.computerLevel = 0;
-    emit setupChosen(solo);
+    emit setupChosen(chosen_.solo());
 }
 
 void OnePlayerWindow::chooseComputer() {
-    GameSetup duel = chosen_;
-    duel.numPlayers = 2;
-    duel.computerLevel = static_cast<std::int16_t>(levels_->checkedId());
-    emit setupChosen(duel);
+    emit setupChosen(chosen_.againstComputer(levels_->checkedId()));
 }
 
 void OnePlayerWindow::closeEvent(QCloseEvent* event) {

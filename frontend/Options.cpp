@@ -92,8 +92,7 @@ Options parseOptions(const QStringList& arguments) {
             options.error = tr("a game against the computer has one human player");
             return options;
         }
-        start.computerLevel = static_cast<std::int16_t>(*level);
-        start.numPlayers = 2;
+        start = start.againstComputer(*level);
     } else if (chosenPlayers) {
         start.numPlayers = static_cast<std::int16_t>(*chosenPlayers);
     }
