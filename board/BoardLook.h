@@ -47,7 +47,7 @@ inline QString bannerText(const Banner& b) {
     case BannerKind::ToPlay:
         return boardWord(wordsOf(b.player).toPlay);
     case BannerKind::PointsScored:
-        return QCoreApplication::translate("BoardWindow", "%1 points scored").arg(b.number);
+        return QCoreApplication::translate("BoardWindow", "%n points scored", nullptr, b.number);
     case BannerKind::GameOver:
         return QCoreApplication::translate("BoardWindow", "GAME OVER!!!");
     case BannerKind::OutOfTime:
@@ -56,8 +56,7 @@ inline QString bannerText(const Banner& b) {
         return boardWord(wordsOf(b.player).hasWon);
     case BannerKind::PathBonus:
         // Nobody named when the completer is unknown: the words end with the space.
-        return QCoreApplication::translate("BoardWindow", "%1 points to %2")
-            .arg(b.number)
+        return QCoreApplication::translate("BoardWindow", "%n points to %1", nullptr, b.number)
             .arg(b.player >= 0 && b.player < kMaxPlayers ? playerName(b.player) : QString());
     }
     return {};

@@ -254,7 +254,8 @@ void BoardWindow::renderPlayers(const GameState& s) {
         setAccessibleText(scores_[i], tr("%1 score %2").arg(player, scores_[i]->text()).trimmed());
         clocks_[i]->setVisible(clocksShown && panel.shown);
         clocks_[i]->setText(QString::number(panel.clock));
-        setAccessibleText(clocks_[i], tr("%1 seconds remaining %2").arg(player).arg(panel.clock));
+        setAccessibleText(clocks_[i],
+                          tr("%1 seconds remaining %n", nullptr, panel.clock).arg(player));
     }
 }
 

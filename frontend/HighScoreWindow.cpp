@@ -136,7 +136,8 @@ void HighScoreWindow::showRows() {
         names_[row]->setText(name);
         scores_[row]->setText(score);
         names_[row]->setAccessibleName(name);
-        scores_[row]->setAccessibleName(score.isEmpty() ? QString() : tr("%1 points").arg(score));
+        scores_[row]->setAccessibleName(score.isEmpty() ? QString()
+                                                        : tr("%n points", nullptr, points));
     }
 }
 

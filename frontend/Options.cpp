@@ -16,28 +16,26 @@ std::optional<int> number(const QString& text, int low, int high) {
     return value;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Options", text);
-}
-
 } // namespace
 
 QString usage() {
-    return tr("usage: tezzle [--players N] [--computer L] [--clock S] [--no-sound]\n"
-              "       tezzle --help | --version\n"
-              "  --players N   start a game of N players (1 to 4) at once\n"
-              "  --computer L  one player against the computer, which plays Red, at level L (1 "
-              "to 3)\n"
-              "  --clock S     S seconds on each player's clock (0 = no clocks, else 5 to 9999)\n"
-              "  --no-sound    no sound cues\n"
-              "  -h, --help    print this and end\n"
-              "  --version     print the game's version and end\n"
-              "An option's value may also follow an equals sign: --players=3.\n"
-              "Without options the game opens on its title window.\n");
+    return QCoreApplication::translate(
+        "Options",
+        "usage: tezzle [--players N] [--computer L] [--clock S] [--no-sound]\n"
+        "       tezzle --help | --version\n"
+        "  --players N   start a game of N players (1 to 4) at once\n"
+        "  --computer L  one player against the computer, which plays Red, at level L (1 "
+        "to 3)\n"
+        "  --clock S     S seconds on each player's clock (0 = no clocks, else 5 to 9999)\n"
+        "  --no-sound    no sound cues\n"
+        "  -h, --help    print this and end\n"
+        "  --version     print the game's version and end\n"
+        "An option's value may also follow an equals sign: --players=3.\n"
+        "Without options the game opens on its title window.\n");
 }
 
 QString versionLine() {
-    return tr("Tezzle! %1").arg(QStringLiteral(TEZZLE_VERSION));
+    return QCoreApplication::translate("Options", "Tezzle! %1").arg(QStringLiteral(TEZZLE_VERSION));
 }
 
 Options parseOptions(const QStringList& arguments) {
@@ -56,7 +54,8 @@ Options parseOptions(const QStringList& arguments) {
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        options.error = tr("unexpected argument %1").arg(parser.positionalArguments().front());
+        options.error = QCoreApplication::translate("Options", "unexpected argument %1")
+                            .arg(parser.positionalArguments().front());
         return options;
     }
     options.help = parser.isSet(help);
@@ -79,7 +78,8 @@ Options parseOptions(const QStringList& arguments) {
         values[i] = number(value, ranges[i].low, ranges[i].high);
         // A clock runs at least 5 seconds, or not at all.
         if (!values[i] || (i == 2 && *values[i] > 0 && *values[i] < 5)) {
-            options.error = tr("bad value %1 for --%2").arg(value, option.names().front());
+            options.error = QCoreApplication::translate("Options", "bad value %1 for --%2")
+                                .arg(value, option.names().front());
             return options;
         }
     }
@@ -89,7 +89,8 @@ Options parseOptions(const QStringList& arguments) {
     start.timeAllowed = static_cast<std::int16_t>(seconds.value_or(0));
     if (level) {
         if (chosenPlayers && *chosenPlayers != 1 && *chosenPlayers != 2) {
-            options.error = tr("a game against the computer has one human player");
+            options.error = QCoreApplication::translate(
+                "Options", "a game against the computer has one human player");
             return options;
         }
         start = start.againstComputer(*level);

@@ -9,6 +9,7 @@
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
 #include "ui/TimerDriver.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,17 +64,22 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const frontend::Options options = frontend::parseOptions(arguments);
-    if (options.help || options.version) {
+    if (const frontend::Options first = frontend::parseOptions(arguments);
+        first.help || first.version || !first.error.isEmpty()) {
+        // Answered in the player's language: read again once the words are there.
+        const QCoreApplication core(argc, argv);
+        const ui::Translations words(ui::DataFolder::besideProgram().path("translations"));
+        const frontend::Options options = frontend::parseOptions(arguments);
+        if (!options.error.isEmpty()) {
+            std::fprintf(stderr, "tezzle: %s\n%s", qPrintable(options.error),
+                         qPrintable(frontend::usage()));
+            return 2;
+        }
         const QString text = options.help ? frontend::usage() : frontend::versionLine() + '\n';
         std::fputs(qPrintable(text), stdout);
         return 0;
     }
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "tezzle: %s\n%s", qPrintable(options.error),
-                     qPrintable(frontend::usage()));
-        return 2;
-    }
+    const frontend::Options options = frontend::parseOptions(arguments);
 
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv);
     QApplication& app = *application;
@@ -86,6 +92,8 @@ int main(int argc, char** argv) {
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const ui::DataFolder data = ui::DataFolder::besideProgram();
+    const ui::Translations words(data.path("translations"));
     ui::loadFonts();
     ui::installAccessibility();
     Settings settings;
@@ -95,7 +103,6 @@ int main(int argc, char** argv) {
         (static_cast<std::uint64_t>(std::random_device{}()) << 32);
     SeededRandom random(seed);
     const ui::SteadyClock clock;
-    const ui::DataFolder data = ui::DataFolder::besideProgram();
     ui::SoundCuePlayer sound(data.root());
     const std::unique_ptr<frontend::ActionScript> script =
         frontend::ActionScript::fromEnvironment(sound);
