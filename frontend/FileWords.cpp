@@ -27,9 +27,11 @@ QString saveProblem(const WriteResult& r) {
     if (r.ok)
         return {};
     if (r.failedAt == SaveStep::CreateFolder)
-        return word("Cannot create the folder %1: %2.").arg(local(r.place), systemWords(r.code));
+        return QCoreApplication::translate("FileWords", "Cannot create the folder %1: %2.")
+            .arg(local(r.place), systemWords(r.code));
     if (r.failedAt == SaveStep::SyncFolder)
-        return word("%1 was saved, but it may be lost if the computer stops now: %2.")
+        return QCoreApplication::translate(
+                   "FileWords", "%1 was saved, but it may be lost if the computer stops now: %2.")
             .arg(local(r.path), systemWords(r.code));
     static constexpr std::array kWhile{
         QT_TRANSLATE_NOOP("FileWords", "creating a temporary file in %1"),
@@ -39,7 +41,8 @@ QString saveProblem(const WriteResult& r) {
         QT_TRANSLATE_NOOP("FileWords", "renaming %1 to it"),
     };
     const QString step = word(kWhile[static_cast<std::size_t>(r.failedAt)]).arg(local(r.place));
-    return word("Cannot save %1: %2 (while %3). The previous file is unchanged.")
+    return QCoreApplication::translate(
+               "FileWords", "Cannot save %1: %2 (while %3). The previous file is unchanged.")
         .arg(local(r.path), systemWords(r.code), step);
 }
 
@@ -56,25 +59,36 @@ QString foundInstead(FileKind found) {
 }
 
 QString adjacencyProblem(const AdjacencyReadResult& result) {
-    const QString where = word(" (after %1 of 600 numbers)").arg(result.valuesRead);
+    const QString where = QCoreApplication::translate("FileWords", " (after %1 of 600 numbers)")
+                              .arg(result.valuesRead);
     switch (result.status) {
     case AdjacencyStatus::Complete:
-        return word("The board adjacency file was read in full.");
+        return QCoreApplication::translate("FileWords",
+                                           "The board adjacency file was read in full.");
     case AdjacencyStatus::Missing:
-        return word("The board adjacency file connarray.dat cannot be opened.");
+        return QCoreApplication::translate(
+            "FileWords", "The board adjacency file connarray.dat cannot be opened.");
     case AdjacencyStatus::Short:
-        return word("The board adjacency file connarray.dat ends too soon%1.").arg(where);
+        return QCoreApplication::translate(
+                   "FileWords", "The board adjacency file connarray.dat ends too soon%1.")
+            .arg(where);
     case AdjacencyStatus::NotANumber:
-        return word("The board adjacency file connarray.dat holds something that is not a "
-                    "number%1.")
+        return QCoreApplication::translate(
+                   "FileWords",
+                   "The board adjacency file connarray.dat holds something that is not a "
+                   "number%1.")
             .arg(where);
     case AdjacencyStatus::OutOfRange:
-        return word("The board adjacency file connarray.dat holds a number that is far too "
-                    "large%1.")
+        return QCoreApplication::translate(
+                   "FileWords",
+                   "The board adjacency file connarray.dat holds a number that is far too "
+                   "large%1.")
             .arg(where);
     case AdjacencyStatus::NotOnBoard:
-        return word("The board adjacency file connarray.dat names a hexagon that is not on the "
-                    "board%1.")
+        return QCoreApplication::translate(
+                   "FileWords",
+                   "The board adjacency file connarray.dat names a hexagon that is not on the "
+                   "board%1.")
             .arg(where);
     }
     return {};

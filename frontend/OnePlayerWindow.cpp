@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QRadioButton>
 
 #include <array>
@@ -89,7 +90,8 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
     levels_ = new QButtonGroup(this);
     for (int level = 1; level <= 3; ++level) {
         const LevelOption& choice = kLevels[static_cast<std::size_t>(level - 1)];
-        auto* option = new QRadioButton(tr(choice.caption), this);
+        auto* option =
+            new QRadioButton(QCoreApplication::translate("OnePlayerWindow", choice.caption), this);
         styleChoice(*option, choice.name, {24, choice.top}, kChoiceFont, 25);
         levels_->addButton(option, level);
         connect(option, &QRadioButton::clicked, this, [&services] {

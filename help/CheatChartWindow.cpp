@@ -122,8 +122,8 @@ void CheatChartWindow::buildTable() {
 void CheatChartWindow::buildRowNumbers() {
     // Children of the window, not of the table, so they stay where they are while it slides.
     const int top = kView.top();
-    cell(this, QStringLiteral("cornerCell"), QStringLiteral("x"), {QPoint(kCellLeft, top), kCell},
-         colours::kYellow, kDarkGrey)
+    cell(this, QStringLiteral("cornerCell"), tr("x", "the multiplication sign"),
+         {QPoint(kCellLeft, top), kCell}, colours::kYellow, kDarkGrey)
         ->setAccessibleName(tr("times"));
     for (int k = 1; k <= kRows; ++k)
         cell(this, QStringLiteral("rowNumberCell%1").arg(k), QString::number(k),

@@ -136,13 +136,61 @@ inline QStringList layoutFaults(const QWidget& window) {
     };
     for (const auto* box : window.findChildren<tezzle::ui::TextBox*>())
         check(box, box->text(), box->look());
-    for (const auto* button : window.findChildren<tezzle::ui::Button*>())
-        check(button, button->text(), button->look());
-    for (const auto* w : window.findChildren<QWidget*>())
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+        if (const auto* own = qobject_cast<const tezzle::ui::Button*>(button))
+            check(own, own->text(), own->look());
+        else if (button->isVisibleTo(&window) && button->width() < button->sizeHint().width())
+            tooBig << QStringLiteral("%1 \"%2\" needs %3 in %4")
+                          .arg(button->objectName(), button->text())
+                          .arg(button->sizeHint().width())
+                          .arg(button->width());
+    }
+    // Controls inside a panel may slide out of its view (the Cheat Chart's table) by design.
+    for (const auto* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(&window) &&
             !QRect(w->mapTo(&window, QPoint()), w->size()).intersects(window.rect()))
             tooBig << w->objectName() + " is outside the window";
     return tooBig;
+}
+
+// The captions whose glyphs touch another caption's, or a picture's opaque area when pictures
+// count as ink (over a picture a caption is hard to read, or hidden).
+inline QStringList inkClashes(QWidget& window, bool picturesAreInk) {
+    const int width = window.width();
+    std::vector<QString> inkedBy(static_cast<std::size_t>(width * window.height()));
+    auto owner = [&](QPoint at) -> QString& {
+        return inkedBy[static_cast<std::size_t>(at.y() * width + at.x())];
+    };
+    if (picturesAreInk)
+        for (auto* picture : window.findChildren<tezzle::ui::Picture*>()) {
+            const QImage image = picture->pixmap().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const QPoint at = picture->pos() + QPoint(x, y);
+                        qAlpha(image.pixel(x, y)) != 0 && window.rect().contains(at))
+                        owner(at) = picture->objectName();
+        }
+    QStringList clashes;
+    for (auto* box : window.findChildren<tezzle::ui::TextBox*>(Qt::FindDirectChildrenOnly)) {
+        if (box->text().isEmpty() || !box->isVisibleTo(&window))
+            continue;
+        QImage ink(box->size(), QImage::Format_ARGB32_Premultiplied);
+        ink.fill(Qt::transparent);
+        box->render(&ink, {}, {}, QWidget::DrawChildren);
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x) {
+                const QPoint at = box->pos() + QPoint(x, y);
+                if (qAlpha(ink.pixel(x, y)) == 0 || !window.rect().contains(at))
+                    continue;
+                if (!owner(at).isEmpty() && owner(at) != box->objectName()) {
+                    clashes << box->objectName() + " runs into " + owner(at);
+                    y = ink.height();
+                    break;
+                }
+                owner(at) = box->objectName();
+            }
+    }
+    return clashes;
 }
 
 } // namespace harness
