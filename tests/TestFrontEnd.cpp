@@ -24,15 +24,6 @@ using tezzle::frontend::Program;
 
 namespace {
 
-// One turn on the open board: the throw, the dice shown, a click on n, the change of turn.
-void playTurn(TestProgram& t, int n) {
-    t.random.throws.push_back(diceMaking(n));
-    click("boardWindow", "throwDiceButton");
-    t.run(2250);
-    click("boardWindow", QString("numberLabel%1").arg(n));
-    t.run(2000);
-}
-
 // The program opened on its set-up window, as "OK" on the title leads there.
 void toSetup(Program& program) {
     program.start();

@@ -112,6 +112,15 @@ inline void click(const QString& windowName, const QString& name) {
     QTest::mouseClick(control(windowName, name), Qt::LeftButton);
 }
 
+// One turn on the open board: the throw, the dice shown, a click on n, the change of turn.
+inline void playTurn(TestProgram& t, int n) {
+    t.random.throws.push_back(diceMaking(n));
+    click("boardWindow", "throwDiceButton");
+    t.run(2250);
+    click("boardWindow", QString("numberLabel%1").arg(n));
+    t.run(2000);
+}
+
 inline QString textOf(const QWidget& window, const QString& name) {
     return find<tezzle::ui::TextBox>(window, name)->text();
 }
