@@ -122,8 +122,8 @@
         <location line="+5"/>
         <source>%n points to %1</source>
         <translation>
-            <numerusform>%n punto para %1</numerusform>
-            <numerusform>%n puntos para %1</numerusform>
+            <numerusform>%n punto a %1</numerusform>
+            <numerusform>%n puntos a %1</numerusform>
         </translation>
     </message>
     <message>
@@ -463,7 +463,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+6"/>
         <source>Number generated               Colour Zone               Reward</source>
-        <translation>Número obtenido               Zona de color               Puntos</translation>
+        <translation>Número obtenido                 Zona de color             Puntos</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -691,7 +691,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+6"/>
         <source>Select Number of Players</source>
-        <translation>Elige el número de jugadores</translation>
+        <translation>Elige cuántos jugadores</translation>
     </message>
     <message>
         <location line="+9"/>
