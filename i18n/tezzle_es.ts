@@ -338,7 +338,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="-91"/>
         <source>Summary of the rules</source>
-        <translation>Resumen de las reglas</translation>
+        <translation>Resumen de reglas</translation>
     </message>
     <message>
         <location line="+2"/>
