@@ -221,7 +221,7 @@
     <message>
         <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
         <source> Set Level for the computer</source>
-        <translation> Nivel del ordenador</translation>
+        <translation> Elige el nivel del ordenador</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -855,7 +855,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+3"/>
         <source>Not stored: higher scores were stored meanwhile.</source>
-        <translation>No guardado: mientras, se guardaron puntuaciones más altas.</translation>
+        <translation>No guardado: mientras tanto se guardaron puntuaciones más altas.</translation>
     </message>
     <message>
         <location line="+3"/>
