@@ -543,7 +543,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
     <message>
         <location line="+2"/>
         <source>The prime numbers on the board are shown in black, their hexagons have grey borders. (A prime number is a number that has no factors other than itself and 1.)</source>
-        <translation>Sul tabellone i numeri primi sono scritti in nero e i loro esagoni hanno il bordo grigio. (Un numero primo è un numero che non ha divisori oltre a se stesso e a 1.)</translation>
+        <translation>Sul tabellone i numeri primi sono scritti in nero e i loro esagoni hanno il bordo grigio. (Un numero primo non ha divisori oltre a se stesso e a 1.)</translation>
     </message>
     <message>
         <location line="+5"/>
