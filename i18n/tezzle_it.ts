@@ -378,7 +378,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>Si può giocare a Tezzle! con il timer. Per giocare con il timer, spunta la casella &apos;Timer attivi&apos;. Di solito ogni giocatore ha in tutto 600 secondi per fare tutte le sue mosse. Questo tempo si può cambiare nella casella &apos;Imposta il tempo totale&apos;.</translation>
+        <translation>Si può giocare a Tezzle! con il timer. Per giocare con il timer, spunta la casella &apos;Timer attivi&apos;. Di base ogni giocatore ha in tutto 600 secondi per fare tutte le sue mosse. Questo tempo si può cambiare nella casella &apos;Imposta il tempo totale&apos;.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -593,7 +593,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Se prima di iniziare si spunta &apos;Timer attivi&apos;, ogni giocatore ha un timer che va all&apos;indietro durante il suo turno. Di solito il tempo totale è di 600 secondi, ma si può cambiare prima di ogni partita. Chi finisce il tempo perde. Se tutti i giocatori tranne uno finiscono il tempo, vince l&apos;ultimo rimasto.</translation>
+        <translation>Se prima di iniziare si spunta &apos;Timer attivi&apos;, ogni giocatore ha un timer che fa il conto alla rovescia durante il suo turno. Di base il tempo totale è di 600 secondi, ma si può cambiare prima di ogni partita. Chi finisce il tempo perde. Se tutti i giocatori tranne uno finiscono il tempo, vince l&apos;ultimo rimasto.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -932,7 +932,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
     <message>
         <location line="+27"/>
         <source>%1 No game can be played.</source>
-        <translation>%1 Non si può giocare.</translation>
+        <translation>%1 Non si può giocare nessuna partita.</translation>
     </message>
     <message>
         <location line="+5"/>
