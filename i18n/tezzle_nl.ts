@@ -463,7 +463,7 @@ Zonder opties opent het spel met het titelvenster.
     <message>
         <location line="+6"/>
         <source>Number generated               Colour Zone               Reward</source>
-        <translation>Gemaakt getal                  Kleurzone                 Beloning</translation>
+        <translation>Gemaakt getal                       Kleurzone                    Beloning</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -937,7 +937,7 @@ Zonder opties opent het spel met het titelvenster.
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation>Annuleren</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <location line="+12"/>
