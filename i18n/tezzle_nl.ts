@@ -618,7 +618,7 @@ Zonder opties opent het spel met het titelvenster.
     <message>
         <location line="+5"/>
         <source>Creating a number in the centre of the board may, for example, yield a 100 reward (in the blue zone) but you may be able to Tezzle! or double Tezzle! on a smaller number to gain a higher reward.</source>
-        <translation>Een getal in het midden van het bord levert bijvoorbeeld een beloning van 100 op (in de zone Blauw), maar met een Tezzle! of dubbele Tezzle! op een kleiner getal kun je soms een hogere beloning halen.</translation>
+        <translation>Een getal in het midden van het bord geeft bijvoorbeeld een beloning van 100 (in de zone Blauw), maar met een Tezzle! of dubbele Tezzle! op een kleiner getal krijg je soms een hogere beloning.</translation>
     </message>
     <message>
         <location line="+5"/>
