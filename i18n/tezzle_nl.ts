@@ -573,7 +573,7 @@ Zonder opties opent het spel met het titelvenster.
     <message>
         <location line="+9"/>
         <source>Further moves</source>
-        <translation>Verder spelen</translation>
+        <translation>Verdere zetten</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -593,7 +593,7 @@ Zonder opties opent het spel met het titelvenster.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Staat &apos;Klok aan&apos; aan voordat het spel begint, dan heeft elke speler een klok die aftelt zolang die speler aan de beurt is. Standaard is de totale tijd 600 seconden, maar dat kun je voor elk spel veranderen. Wie geen tijd meer heeft, verliest. Hebben alle spelers op één na geen tijd meer, dan wint de laatste speler die over is.</translation>
+        <translation>Is &apos;Klok aan&apos; aangevinkt voordat het spel begint, dan heeft elke speler een klok die aftelt zolang die speler aan de beurt is. Standaard is de totale tijd 600 seconden, maar dat kun je voor elk spel veranderen. Wie geen tijd meer heeft, verliest. Hebben alle spelers op één na geen tijd meer, dan wint de laatste speler die over is.</translation>
     </message>
     <message>
         <location line="+7"/>
