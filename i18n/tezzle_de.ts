@@ -226,12 +226,12 @@
     <message>
         <location line="+7"/>
         <source>Play solo</source>
-        <translation>Allein spielen</translation>
+        <translation>Solo spielen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Play against the computer</source>
-        <translation>Gegen den Computer spielen</translation>
+        <translation>Gegen den Computer</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -413,7 +413,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+3"/>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Achtung: Man darf keine Zahl bilden, indem man zwei Ziffern nebeneinander stellt.                     Wurde zum Beispiel 6, 4, 3 und 1 geworfen, darf man nicht 6 und 4 zu 64 oder 46 zusammensetzen.</translation>
+        <translation>Achtung: Man darf keine Zahl bilden, indem man zwei Ziffern nebeneinander stellt.                     Bei einem Wurf von 6, 4, 3 und 1 darf man also nicht 6 und 4 zu 64 oder 46 zusammensetzen.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -463,7 +463,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+6"/>
         <source>Number generated               Colour Zone               Reward</source>
-        <translation>Gebildete Zahl               Farbzone               Punkte</translation>
+        <translation>Gebildete Zahl                       Farbzone                     Punkte</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -518,17 +518,17 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>As soon as any two counters have been placed next to each other on the board, there is an opportunity for a player to make a Tezzle! move. This is done by clicking a number on the board that completes a triangle of counters.</source>
-        <translation>Sobald zwei Spielsteine auf dem Brett nebeneinander liegen, kann ein Spieler einen Tezzle!-Zug machen. Dazu klickt er auf dem Brett eine Zahl an, die ein Dreieck aus Spielsteinen vollständig macht.</translation>
+        <translation>Sobald zwei Spielsteine auf dem Brett nebeneinander liegen, kann ein Spieler einen Tezzle!-Zug machen. Dazu klickt er auf dem Brett eine Zahl an, die ein Dreieck aus Spielsteinen schließt.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The player that completes any triangle with a Tezzle! move gains a bonus of 100. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation>Wer mit einem Tezzle!-Zug ein Dreieck vollständig macht, bekommt einen Bonus von 100. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
+        <translation>Wer mit einem Tezzle!-Zug ein Dreieck schließt, bekommt einen Bonus von 100. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>For example, if Blue generates the number 33, completing a triangle of counters with 25 and 32, then Blue gains a yellow-zone reward of 50, plus a Tezzle! bonus of 100, making a total of 150.</source>
-        <translation>Bildet Blau zum Beispiel die Zahl 33 und macht damit ein Dreieck aus Spielsteinen mit 25 und 32 vollständig, bekommt Blau 50 Punkte für die Farbzone Gelb plus einen Tezzle!-Bonus von 100, zusammen 150.</translation>
+        <translation>Bildet Blau zum Beispiel die Zahl 33 und schließt damit ein Dreieck aus Spielsteinen mit 25 und 32, bekommt Blau 50 Punkte für die Farbzone Gelb plus einen Tezzle!-Bonus von 100, zusammen 150.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -548,12 +548,12 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+5"/>
         <source>If a player clicks a prime number to complete a triangle of counters, the player scores a double Tezzle! bonus of 200. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation>Macht ein Spieler mit einer Primzahl ein Dreieck aus Spielsteinen vollständig, bekommt er einen doppelten Tezzle!-Bonus von 200. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
+        <translation>Schließt ein Spieler mit einer Primzahl ein Dreieck aus Spielsteinen, bekommt er einen doppelten Tezzle!-Bonus von 200. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>For example, if Blue generates the prime number 17, completing a triangle of counters with 12 and 18, then Blue scores a turquoise-zone reward of 20, plus a double Tezzle! bonus of 200, making a total of 220.</source>
-        <translation>Bildet Blau zum Beispiel die Primzahl 17 und macht damit ein Dreieck aus Spielsteinen mit 12 und 18 vollständig, bekommt Blau 20 Punkte für die Farbzone Türkis plus einen doppelten Tezzle!-Bonus von 200, zusammen 220.</translation>
+        <translation>Bildet Blau zum Beispiel die Primzahl 17 und schließt damit ein Dreieck aus Spielsteinen mit 12 und 18, bekommt Blau 20 Punkte für die Farbzone Türkis plus einen doppelten Tezzle!-Bonus von 200, zusammen 220.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -563,7 +563,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+8"/>
         <source>A Tezzle! move completing a triangle of counters</source>
-        <translation>Ein Tezzle!-Zug macht ein Dreieck aus Spielsteinen vollständig</translation>
+        <translation>Ein Tezzle!-Zug schließt ein Dreieck aus Spielsteinen</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -603,7 +603,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>The game is over when there is a continuous path of counters connecting hexagon 1 to hexagon 100. The player who plays the final counter to complete this path gains a bonus score of 500. The player with the highest score at the end of the game is the winner.</source>
-        <translation>Das Spiel ist aus, sobald ein durchgehender Weg aus Spielsteinen Sechseck 1 mit Sechseck 100 verbindet. Wer mit dem letzten Spielstein diesen Weg vollständig macht, bekommt einen Bonus von 500. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
+        <translation>Das Spiel ist aus, sobald ein durchgehender Weg aus Spielsteinen Sechseck 1 mit Sechseck 100 verbindet. Wer mit dem letzten Spielstein diesen Weg schließt, bekommt einen Bonus von 500. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -681,7 +681,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+6"/>
         <source>seconds</source>
-        <translation>Sekunden</translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -855,7 +855,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+3"/>
         <source>Not stored: higher scores were stored meanwhile.</source>
-        <translation>Nicht eingetragen: Inzwischen wurden höhere Punktzahlen eingetragen.</translation>
+        <translation>Nicht eingetragen: Inzwischen gibt es höhere Punktzahlen.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -937,7 +937,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+12"/>
