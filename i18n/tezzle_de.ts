@@ -221,7 +221,7 @@
     <message>
         <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
         <source> Set Level for the computer</source>
-        <translation> Stufe für den Computer</translation>
+        <translation> Computerstufe wählen</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -373,7 +373,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>Before the game begins, the players can set the parameters of the game.</source>
-        <translation>Bevor das Spiel beginnt, können die Spieler es einstellen.</translation>
+        <translation>Bevor das Spiel beginnt, können die Spieler das Spiel einstellen.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -413,7 +413,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+3"/>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Achtung: Man darf keine Zahl bilden, indem man zwei Ziffern nebeneinander stellt.                     Bei einem Wurf von 6, 4, 3 und 1 darf man also nicht 6 und 4 zu 64 oder 46 zusammensetzen.</translation>
+        <translation>Hinweis: Man darf keine Zahl bilden, indem man zwei Ziffern nebeneinanderstellt.                     Bei einem Wurf von 6, 4, 3 und 1 darf man also nicht 6 und 4 zu 64 oder 46 zusammensetzen.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -433,7 +433,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+5"/>
         <source>Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column.</source>
-        <translation>Hilfe beim Rechnen gibt der Knopf unten: Er öffnet das Fenster Spickzettel. Der Spickzettel ist eine Einmaleins-Tabelle. Die Zahl in jedem Feld ist die Zahl am Anfang seiner Zeile mal der Zahl oben in seiner Spalte.</translation>
+        <translation>Hilfe beim Rechnen gibt der Knopf unten: Er öffnet das Fenster Spickzettel. Der Spickzettel ist eine Einmaleins-Tabelle. Die Zahl in jedem Feld ist die Zahl am Anfang seiner Zeile mal die Zahl oben in seiner Spalte.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -593,7 +593,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Ist vor dem Spiel 'Uhren an' gewählt, hat jeder Spieler eine Uhr, die rückwärts läuft, solange er dran ist. Normalerweise beträgt die Gesamtzeit 600 Sekunden, sie kann aber vor jedem Spiel geändert werden. Wessen Zeit abläuft, der verliert. Läuft die Zeit aller Spieler außer einem ab, gewinnt der letzte übrige Spieler.</translation>
+        <translation>Ist vor dem Spiel 'Uhren an' gewählt, hat jeder Spieler eine Uhr, die herunterzählt, solange er dran ist. Normalerweise beträgt die Gesamtzeit 600 Sekunden, sie kann aber vor jedem Spiel geändert werden. Wessen Zeit abläuft, der verliert. Läuft die Zeit aller Spieler außer einem ab, gewinnt der letzte übrige Spieler.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -603,7 +603,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>The game is over when there is a continuous path of counters connecting hexagon 1 to hexagon 100. The player who plays the final counter to complete this path gains a bonus score of 500. The player with the highest score at the end of the game is the winner.</source>
-        <translation>Das Spiel ist aus, sobald ein durchgehender Weg aus Spielsteinen Sechseck 1 mit Sechseck 100 verbindet. Wer mit dem letzten Spielstein diesen Weg schließt, bekommt einen Bonus von 500. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
+        <translation>Das Spiel ist aus, sobald ein durchgehender Weg aus Spielsteinen Sechseck 1 mit Sechseck 100 verbindet. Wer den letzten Spielstein dieses Wegs setzt, bekommt einen Bonus von 500. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -800,7 +800,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+15"/>
         <source>%1 score %2</source>
-        <translation>%1 Punkte %2</translation>
+        <translation>%1 Punktestand %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
