@@ -691,7 +691,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+6"/>
         <source>Select Number of Players</source>
-        <translation>Anzahl der Spieler wählen</translation>
+        <translation>Wie viele Spieler?</translation>
     </message>
     <message>
         <location line="+9"/>
