@@ -6,130 +6,130 @@
     <message>
         <location filename="../board/BoardLayout.h" line="+43"/>
         <source>Throw Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfeln</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../board/BoardLook.h" line="+23"/>
         <source>Blue to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau ist dran</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../board/BoardLook.h" line="+44"/>
         <source>TEZZLE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TEZZLE!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cheat Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Spickzettel</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Seconds Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden übrig</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>You made an illegal move. You have lost your turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Zug. Du bist nicht mehr an der Reihe.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <location filename="../board/BoardLook.h" line="-44"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BLUE HAS WON!</source>
-        <translation type="unfinished"></translation>
+        <translation>BLAU GEWINNT!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Red to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot ist dran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RED HAS WON!</source>
-        <translation type="unfinished"></translation>
+        <translation>ROT GEWINNT!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Green to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün ist dran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GREEN HAS WON!</source>
-        <translation type="unfinished"></translation>
+        <translation>GRÜN GEWINNT!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yellow to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb ist dran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>YELLOW HAS WON!</source>
-        <translation type="unfinished"></translation>
+        <translation>GELB GEWINNT!</translation>
     </message>
     <message numerus="yes">
         <location line="+20"/>
         <source>%n points scored</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt erzielt</numerusform>
+            <numerusform>%n Punkte erzielt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>GAME OVER!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIEL AUS!!!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OUT OF TIME!</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEIT UM!</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
         <source>%n points to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt für %1</numerusform>
+            <numerusform>%n Punkte für %1</numerusform>
         </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>DOUBLE</source>
-        <translation type="unfinished"></translation>
+        <translation>DOPPELT</translation>
     </message>
 </context>
 <context>
@@ -137,7 +137,7 @@
     <message>
         <location filename="../ui/Centre.cpp" line="+67"/>
         <source>Tezzle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle!</translation>
     </message>
 </context>
 <context>
@@ -145,57 +145,57 @@
     <message>
         <location filename="../frontend/FileWords.cpp" line="+35"/>
         <source>creating a temporary file in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlegen einer Hilfsdatei in %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>writing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben von %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>putting %1 on the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen von %1 auf dem Datenträger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>closing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen von %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>renaming %1 to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen von %1 auf diesen Namen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>something that is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>etwas, das keine Datei ist</translation>
     </message>
 </context>
 <context>
@@ -203,17 +203,17 @@
     <message>
         <location filename="../frontend/HighScoreWindow.cpp" line="+34"/>
         <source>Playing alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Allein gespielt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen den Computer</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -221,37 +221,37 @@
     <message>
         <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
         <source> Set Level for the computer</source>
-        <translation type="unfinished"></translation>
+        <translation> Computerstufe wählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Play solo</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo spielen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Play against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen den Computer</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Level 1 - Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 1 - Leicht</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Level 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Level 3 - Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe 3 - Schwer</translation>
     </message>
 </context>
 <context>
@@ -269,27 +269,37 @@
 An option&apos;s value may also follow an equals sign: --players=3.
 Without options the game opens on its title window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tezzle [--players N] [--computer L] [--clock S] [--no-sound]
+        tezzle --help | --version
+  --players N   sofort ein Spiel mit N Spielern (1 bis 4) beginnen
+  --computer L  ein Spieler gegen den Computer, der Rot spielt, auf Stufe L (1 bis 3)
+  --clock S     S Sekunden auf der Uhr jedes Spielers (0 = keine Uhren, sonst 5 bis 9999)
+  --no-sound    keine Töne
+  -h, --help    diese Hilfe zeigen und beenden
+  --version     die Version des Spiels zeigen und beenden
+Der Wert einer Option kann auch nach einem Gleichheitszeichen stehen: --players=3.
+Ohne Optionen öffnet das Spiel sein Titelfenster.
+</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Tezzle! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>bad value %1 for --%2</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert %1 für --%2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>a game against the computer has one human player</source>
-        <translation type="unfinished"></translation>
+        <translation>bei einem Spiel gegen den Computer spielt nur ein Mensch</translation>
     </message>
 </context>
 <context>
@@ -297,363 +307,363 @@ Without options the game opens on its title window.
     <message>
         <location filename="../help/RulesPageData.h" line="+67"/>
         <source>The Rules of Tezzle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln von Tezzle!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&gt;&gt; Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt; Weiter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;&lt; Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Zurück</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Throw Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfeln</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+117"/>
         <source>Cheat Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Spickzettel</translation>
     </message>
     <message>
         <location line="-91"/>
         <source>Summary of the rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln in Kürze</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Players take turns to throw four dice and combine their scores to generate a whole number between 1 and 100. For example: (6 + 4) x (3 + 1) = 40.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieler werfen reihum vier Würfel und bilden aus den Augenzahlen eine ganze Zahl zwischen 1 und 100. Zum Beispiel: (6 + 4) x (3 + 1) = 40.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Having chosen a number, whose hexagon is not already covered by a counter, the player clicks the number on the Tezzle! playing board with the mouse. The number is then covered by a counter. The player scores points depending on which number they have chosen. The highest numbers score the most points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat der Spieler eine Zahl gewählt, deren Sechseck noch frei von Spielsteinen ist, klickt er sie mit der Maus auf dem Tezzle!-Spielbrett an. Dann wird die Zahl mit einem Spielstein bedeckt. Wie viele Punkte der Spieler bekommt, hängt von der Zahl ab. Die höchsten Zahlen bringen die meisten Punkte.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Players can also score bonus points by making a Tezzle! move. This is when a player clicks a number that will create a triangle of three adjacent counters on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonuspunkte gibt es außerdem für einen Tezzle!-Zug. Dabei klickt ein Spieler eine Zahl an, durch die auf dem Brett ein Dreieck aus drei benachbarten Spielsteinen entsteht.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Double bonus points are scored by making a Tezzle! move on a prime number – this is a double Tezzle! move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Bonuspunkte gibt es für einen Tezzle!-Zug auf eine Primzahl – das ist ein doppelter Tezzle!-Zug.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The game ends when there is a continuous path of counters from hexagon 1 to hexagon 100. The winner is the player with the highest score at the end of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel endet, sobald ein durchgehender Weg aus Spielsteinen von Sechseck 1 bis Sechseck 100 reicht. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Getting ready to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Spiel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Before the game begins, the players can set the parameters of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevor das Spiel beginnt, können die Spieler das Spiel einstellen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! kann man auch gegen die Uhr spielen. Dazu kreuzt man das Kästchen 'Uhren an' an. Normalerweise hat jeder Spieler für alle seine Züge zusammen 600 Sekunden Zeit. Diese Zeit lässt sich im Feld 'Gesamtzeit einstellen' ändern.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tezzle! can be played by one to four players. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Blue, Red, Green, Yellow. Before proceeding with the game each player should choose their colour. If a series of games are played, players should change colours before each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! spielen ein bis vier Spieler. Zum Start klickt man auf den Knopf mit der Zahl der Spieler. Die Spieler sind dann in dieser Reihenfolge dran: Blau, Rot, Grün, Gelb. Bevor es losgeht, sucht sich jeder Spieler seine Farbe aus. Bei mehreren Spielen nacheinander sollten die Spieler vor jedem Spiel die Farben tauschen.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If there is just one player, select button &apos;1&apos;. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. </source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt es nur einen Spieler, wählt er den Knopf '1'. Dann kann er allein spielen oder gegen den Computer. Der Computer spielt immer als zweiter Spieler - Rot. Der Spieler kann die Stufe wählen, auf der der Computer spielt. </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Counters on the board at the start of a game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielsteine auf dem Brett zu Beginn eines Spiels</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Generating a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zahl bilden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spieler klickt auf den Knopf 'Würfeln'. Dann entstehen zufällig vier Zahlen, wie bei einem Wurf mit vier Würfeln. Der Spieler muss daraus eine ganze Zahl zwischen 1 und 100 bilden und dabei jede der vier Zahlen genau einmal benutzen. Er darf die Zahlen beliebig malnehmen, teilen, addieren oder abziehen.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf den Knopf rechts, um das Würfeln auszuprobieren.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Man darf keine Zahl bilden, indem man zwei Ziffern nebeneinanderstellt.                     Bei einem Wurf von 6, 4, 3 und 1 darf man also nicht 6 und 4 zu 64 oder 46 zusammensetzen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Players may use a pencil and paper to help with their arithmetic, but should not use a calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Rechnen dürfen die Spieler Stift und Papier benutzen, aber keinen Taschenrechner.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Some examples of numbers that can be generated from one throw:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Beispiele für Zahlen, die sich aus einem Wurf bilden lassen:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>6 + 4 + 3 + 1 = 14;   6 x 4 x 3 x 1 = 72;   (6 x 4) x (3 + 1) = 96;   (6/3) x (4 – 1) = 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>6 + 4 + 3 + 1 = 14;   6 x 4 x 3 x 1 = 72;   (6 x 4) x (3 + 1) = 96;   (6/3) x (4 – 1) = 6.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe beim Rechnen gibt der Knopf unten: Er öffnet das Fenster Spickzettel. Der Spickzettel ist eine Einmaleins-Tabelle. Die Zahl in jedem Feld ist die Zahl am Anfang seiner Zeile mal die Zahl oben in seiner Spalte.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Selecting the number on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl auf dem Brett wählen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Having generated a number, whose hexagon is not already covered by a counter, the player clicks the corresponding number on the board. If the number has been calculated correctly it will be covered with a counter. </source>
-        <translation type="unfinished"></translation>
+        <translation>Hat der Spieler eine Zahl gebildet, deren Sechseck noch frei von Spielsteinen ist, klickt er diese Zahl auf dem Brett an. Ist die Zahl richtig berechnet, wird sie mit einem Spielstein bedeckt. </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>If the player has made a mistake and selected a number that cannot be generated from the dice throw, the player scores no points and the turn passes to the next player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat sich der Spieler geirrt und eine Zahl gewählt, die sich aus dem Wurf nicht bilden lässt, bekommt er keine Punkte und der nächste Spieler ist dran.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gaining points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte sammeln</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>If the number has been calculated correctly, the player scores reward points based on the colour zone of the number that has been selected. The amount of points for each colour zone is shown on the coloured balls to the left of the playing board, and in the table below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist die Zahl richtig berechnet, bekommt der Spieler Punkte je nach der Farbzone der gewählten Zahl. Wie viele Punkte jede Farbzone bringt, steht auf den bunten Kugeln links neben dem Spielbrett und in der Tabelle unten.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Number generated               Colour Zone               Reward</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebildete Zahl                       Farbzone                     Punkte</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The playing board with its colour zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielbrett mit seinen Farbzonen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The Tezzle! bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tezzle!-Bonus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>As soon as any two counters have been placed next to each other on the board, there is an opportunity for a player to make a Tezzle! move. This is done by clicking a number on the board that completes a triangle of counters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobald zwei Spielsteine auf dem Brett nebeneinander liegen, kann ein Spieler einen Tezzle!-Zug machen. Dazu klickt er auf dem Brett eine Zahl an, die ein Dreieck aus Spielsteinen schließt.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The player that completes any triangle with a Tezzle! move gains a bonus of 100. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer mit einem Tezzle!-Zug ein Dreieck schließt, bekommt einen Bonus von 100. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>For example, if Blue generates the number 33, completing a triangle of counters with 25 and 32, then Blue gains a yellow-zone reward of 50, plus a Tezzle! bonus of 100, making a total of 150.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildet Blau zum Beispiel die Zahl 33 und schließt damit ein Dreieck aus Spielsteinen mit 25 und 32, bekommt Blau 50 Punkte für die Farbzone Gelb plus einen Tezzle!-Bonus von 100, zusammen 150.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A player will only receive one Tezzle! bonus in any turn, even if more than one triangle of counters is formed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spieler bekommt pro Zug nur einen Tezzle!-Bonus, auch wenn mehr als ein Dreieck aus Spielsteinen entsteht.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The double Tezzle! bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Der doppelte Tezzle!-Bonus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The prime numbers on the board are shown in black, their hexagons have grey borders. (A prime number is a number that has no factors other than itself and 1.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Primzahlen auf dem Brett sind schwarz, ihre Sechsecke haben graue Ränder. (Eine Primzahl ist eine Zahl, die nur durch sich selbst und durch 1 teilbar ist.)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>If a player clicks a prime number to complete a triangle of counters, the player scores a double Tezzle! bonus of 200. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt ein Spieler mit einer Primzahl ein Dreieck aus Spielsteinen, bekommt er einen doppelten Tezzle!-Bonus von 200. Er kommt zu den Punkten für die Farbzone hinzu.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>For example, if Blue generates the prime number 17, completing a triangle of counters with 12 and 18, then Blue scores a turquoise-zone reward of 20, plus a double Tezzle! bonus of 200, making a total of 220.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildet Blau zum Beispiel die Primzahl 17 und schließt damit ein Dreieck aus Spielsteinen mit 12 und 18, bekommt Blau 20 Punkte für die Farbzone Türkis plus einen doppelten Tezzle!-Bonus von 200, zusammen 220.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A player will only receive one double Tezzle! bonus in any turn, even if more than one triangle of counters is formed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spieler bekommt pro Zug nur einen doppelten Tezzle!-Bonus, auch wenn mehr als ein Dreieck aus Spielsteinen entsteht.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A Tezzle! move completing a triangle of counters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tezzle!-Zug schließt ein Dreieck aus Spielsteinen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A double Tezzle! move on a prime number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein doppelter Tezzle!-Zug auf eine Primzahl</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Further moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Die weiteren Züge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Play continues with each player taking their turn in sequence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel geht weiter, und die Spieler sind der Reihe nach dran.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The numbers on the Tezzle! board can be covered in any order. Each number can, however, only be covered once during a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen auf dem Tezzle!-Brett können in jeder Reihenfolge bedeckt werden. Jede Zahl kann aber nur einmal im Spiel bedeckt werden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Playing with a timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen mit Uhr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist vor dem Spiel 'Uhren an' gewählt, hat jeder Spieler eine Uhr, die herunterzählt, solange er dran ist. Normalerweise beträgt die Gesamtzeit 600 Sekunden, sie kann aber vor jedem Spiel geändert werden. Wessen Zeit abläuft, der verliert. Läuft die Zeit aller Spieler außer einem ab, gewinnt der letzte übrige Spieler.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The End</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The game is over when there is a continuous path of counters connecting hexagon 1 to hexagon 100. The player who plays the final counter to complete this path gains a bonus score of 500. The player with the highest score at the end of the game is the winner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist aus, sobald ein durchgehender Weg aus Spielsteinen Sechseck 1 mit Sechseck 100 verbindet. Wer den letzten Spielstein dieses Wegs setzt, bekommt einen Bonus von 500. Gewonnen hat, wer am Ende die meisten Punkte hat.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Playing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps zum Spiel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Throwing low numbers on the dice does not necessarily mean that your reward will be small. Look for Tezzle! and double Tezzle! opportunities to raise your reward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrige Zahlen beim Würfeln bedeuten nicht unbedingt wenige Punkte. Achte auf Chancen für Tezzle!- und doppelte Tezzle!-Züge, um mehr Punkte zu bekommen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Creating a number in the centre of the board may, for example, yield a 100 reward (in the blue zone) but you may be able to Tezzle! or double Tezzle! on a smaller number to gain a higher reward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zahl in der Mitte des Bretts bringt zum Beispiel 100 Punkte (in der Farbzone Blau), aber vielleicht schaffst du mit einer kleineren Zahl einen Tezzle!- oder doppelten Tezzle!-Zug und bekommst mehr.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Tezzle! — free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! — freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Copyright © 2026 the Tezzle! developers. No warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 die Entwickler von Tezzle! Ohne Gewährleistung.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Every picture and sound is made by the program itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder und Töne macht das Programm selbst.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A finished game with a path of counters from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein fertiges Spiel mit einem Weg aus Spielsteinen von 1 bis 100</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Page 1 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 1 von 5</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Page 2 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 2 von 5</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Page 3 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 3 von 5</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Page 4 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 4 von 5</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Page 5 of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite 5 von 5</translation>
     </message>
 </context>
 <context>
@@ -661,52 +671,52 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/SetupWindow.cpp" line="+39"/>
         <source>The Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Set Total Time Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeit einstellen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Select Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Spieler?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>
@@ -714,12 +724,12 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/SmallWindow.cpp" line="+53"/>
         <source>Tezzle! logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle!-Logo</translation>
     </message>
     <message>
         <location filename="../frontend/SmallWindow.h" line="+35"/>
         <source>TEZZLE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TEZZLE!</translation>
     </message>
 </context>
 <context>
@@ -727,22 +737,22 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/TitleWindow.cpp" line="+35"/>
         <source>TEZZLE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TEZZLE!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Restart Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Spiel fortsetzen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>
@@ -751,7 +761,8 @@ Without options the game opens on its title window.
         <location filename="../frontend/main.cpp" line="+40"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>tezzle: kein Bildschirm, auf dem sich ein Fenster öffnen lässt (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt oder antwortet nicht)
+</translation>
     </message>
 </context>
 <context>
@@ -759,56 +770,56 @@ Without options the game opens on its title window.
     <message>
         <location filename="../board/BoardWindow.cpp" line="+84"/>
         <source>hexagon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechseck %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>new counter</source>
-        <translation type="unfinished"></translation>
+        <translation>neuer Spielstein</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 points zone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkte-Zone</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Computer (level %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer (Stufe %1)</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>die %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel %1 %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Your number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zahl: %1</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punktestand %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%1 seconds remaining %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Sekunde übrig %n</numerusform>
+            <numerusform>%1 Sekunden übrig %n</numerusform>
         </translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+17"/>
         <source>Throw the dice first</source>
-        <translation type="unfinished"></translation>
+        <translation>Erst würfeln</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Choose a number from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Zahl von 1 bis 100</translation>
     </message>
 </context>
 <context>
@@ -816,65 +827,65 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/HighScoreWindow.cpp" line="+30"/>
         <source>Tezzle! High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! Bestenliste</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Type your name, then press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein, dann Enter</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not stored: higher scores were stored meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingetragen: Inzwischen gibt es höhere Punktzahlen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not stored: %1 No copy of it could be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingetragen: %1 Es ließ sich keine Kopie davon aufheben.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>The high score file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>In place of the high score file is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo die Datei der Bestenliste sein sollte, ist %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The high score file is far too large to be one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste ist viel zu groß, um echt zu sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The high score file is damaged from row %1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste ist ab Zeile %1 beschädigt.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The high score file was damaged; a copy is at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste war beschädigt; eine Kopie liegt unter %1</translation>
     </message>
 </context>
 <context>
@@ -882,7 +893,7 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/Program.cpp" line="+81"/>
         <source>The game could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -890,24 +901,24 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/SetupWindow.cpp" line="+19"/>
         <source>Play Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Timers On</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren an</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Total time allowed in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubte Gesamtzeit in Sekunden</translation>
     </message>
     <message numerus="yes">
         <location line="+25"/>
         <source>%n player(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Spieler</numerusform>
+            <numerusform>%n Spieler</numerusform>
         </translation>
     </message>
 </context>
@@ -916,27 +927,27 @@ Without options the game opens on its title window.
     <message>
         <location filename="../frontend/TitleWindow.cpp" line="+24"/>
         <source>Tezzle! title picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle!-Titelbild</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 No game can be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es kann kein Spiel gespielt werden.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>There is no saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein gespeichertes Spiel.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The saved game is damaged and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Spiel ist beschädigt und kann nicht fortgesetzt werden.</translation>
     </message>
 </context>
 <context>
@@ -944,22 +955,22 @@ Without options the game opens on its title window.
     <message>
         <location filename="../help/CheatChartWindow.cpp" line="+72"/>
         <source>Tezzle! Cheat Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tezzle! Spickzettel</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Slide the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle verschieben</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Multiplication table</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmaleins-Tabelle</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
 </context>
 <context>
@@ -967,7 +978,7 @@ Without options the game opens on its title window.
     <message>
         <location filename="../help/DiceDemoPanel.cpp" line="+54"/>
         <source>die %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel %1 %2</translation>
     </message>
 </context>
 <context>
@@ -975,7 +986,7 @@ Without options the game opens on its title window.
     <message>
         <location filename="../help/RulesPage.cpp" line="+74"/>
         <source>The path of counters from hexagon 1 to hexagon 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Weg aus Spielsteinen von Sechseck 1 bis Sechseck 100</translation>
     </message>
 </context>
 </TS>
