@@ -6,13 +6,13 @@
     <message>
         <location filename="../board/BoardLayout.h" line="+43"/>
         <source>Throw Dice</source>
-        <translation>Lancer les dés</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../board/BoardLook.h" line="+23"/>
         <source>Blue to Play</source>
-        <translation>Au Bleu de jouer</translation>
+        <translation>À Bleu de jouer</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -43,7 +43,7 @@
     <message>
         <location line="+14"/>
         <source>New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Autre partie</translation>
     </message>
     <message>
         <location filename="../board/BoardLook.h" line="-44"/>
@@ -63,7 +63,7 @@
     <message>
         <location line="+0"/>
         <source>Red to Play</source>
-        <translation>Au Rouge de jouer</translation>
+        <translation>À Rouge de jouer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -78,7 +78,7 @@
     <message>
         <location line="+0"/>
         <source>Green to Play</source>
-        <translation>Au Vert de jouer</translation>
+        <translation>À Vert de jouer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -93,7 +93,7 @@
     <message>
         <location line="+0"/>
         <source>Yellow to Play</source>
-        <translation>Au Jaune de jouer</translation>
+        <translation>À Jaune de jouer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -122,8 +122,8 @@
         <location line="+5"/>
         <source>%n points to %1</source>
         <translation>
-            <numerusform>%n point pour %1</numerusform>
-            <numerusform>%n points pour %1</numerusform>
+            <numerusform>%n point à %1</numerusform>
+            <numerusform>%n points à %1</numerusform>
         </translation>
     </message>
     <message>
@@ -236,7 +236,7 @@
     <message>
         <location line="+8"/>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -312,22 +312,22 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+8"/>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Page suivante</translation>
+        <translation>&gt;&gt; Suivante</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Page précédente</translation>
+        <translation>&lt;&lt; Précédente</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Throw Dice</source>
-        <translation>Lancer les dés</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -403,7 +403,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>Le joueur clique sur le bouton « Lancer les dés ». Quatre nombres sont alors tirés au hasard, comme pour un lancer de dés. Le joueur doit obtenir un nombre entier entre 1 et 100 en utilisant une fois chacun des quatre nombres. Il peut multiplier, diviser, additionner ou soustraire les nombres comme il veut.</translation>
+        <translation>Le joueur clique sur le bouton « Lancer ». Quatre nombres sont alors tirés au hasard, comme pour un lancer de dés. Le joueur doit obtenir un nombre entier entre 1 et 100 en utilisant une fois chacun des quatre nombres. Il peut multiplier, diviser, additionner ou soustraire les nombres comme il veut.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -463,7 +463,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+6"/>
         <source>Number generated               Colour Zone               Reward</source>
-        <translation>Nombre obtenu                   Zone de couleur       Points</translation>
+        <translation>Nombre obtenu                     Zone de couleur        Points</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -633,7 +633,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>Every picture and sound is made by the program itself.</source>
-        <translation>Toutes les images et tous les sons sont créés par le programme lui-même.</translation>
+        <translation>Le programme crée lui-même toutes ses images et tous ses sons.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -686,7 +686,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+9"/>
         <source>High Scores</source>
-        <translation>Meilleurs scores</translation>
+        <translation>Records</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -716,7 +716,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+18"/>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location filename="../frontend/HighScoreWindow.cpp" line="+30"/>
         <source>Tezzle! High Scores</source>
-        <translation>Tezzle! – Meilleurs scores</translation>
+        <translation>Tezzle! – Records</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -865,27 +865,27 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+42"/>
         <source>The high score file cannot be read.</source>
-        <translation>Le fichier des meilleurs scores est illisible.</translation>
+        <translation>Le fichier des records est illisible.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>In place of the high score file is %1.</source>
-        <translation>À la place du fichier des meilleurs scores se trouve %1.</translation>
+        <translation>À la place du fichier des records se trouve %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The high score file is far too large to be one.</source>
-        <translation>Le fichier des meilleurs scores est bien trop gros pour en être un.</translation>
+        <translation>Le fichier des records est bien trop gros pour en être un.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The high score file is damaged from row %1 on.</source>
-        <translation>Le fichier des meilleurs scores est abîmé à partir de la ligne %1.</translation>
+        <translation>Le fichier des records est abîmé à partir de la ligne %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The high score file was damaged; a copy is at %1</source>
-        <translation>Le fichier des meilleurs scores était abîmé ; une copie se trouve ici : %1</translation>
+        <translation>Le fichier des records était abîmé ; une copie se trouve ici : %1</translation>
     </message>
 </context>
 <context>
