@@ -378,7 +378,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>On peut jouer à Tezzle! avec un chrono. Pour cela, coche la case « Avec chrono ». Au départ, chaque joueur a 600 secondes en tout pour jouer tous ses coups. On peut changer ce temps dans la case « Régler le temps total ».</translation>
+        <translation>On peut jouer à Tezzle! avec un chrono. Pour cela, coche la case « Avec chrono ». Par défaut, chaque joueur a 600 secondes en tout pour jouer tous ses coups. On peut changer ce temps dans la case « Régler le temps total ».</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -413,7 +413,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+3"/>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Attention : un joueur ne peut pas former un nombre en mettant deux chiffres côte à côte. Par exemple, avec 6, 4, 3 et 1, un joueur ne peut pas coller 6 et 4 pour faire 64 ou 46.</translation>
+        <translation>Attention : un joueur ne peut pas former un nombre en mettant deux chiffres côte à côte.                  Par exemple, avec 6, 4, 3 et 1, un joueur ne peut pas coller 6 et 4 pour faire 64 ou 46.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -433,7 +433,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+5"/>
         <source>Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column.</source>
-        <translation>Pour t&apos;aider à calculer, clique sur le bouton ci-dessous : il ouvre la fenêtre Antisèche. L&apos;Antisèche est une table de multiplication. Le nombre de chaque case est le produit du nombre au début de sa ligne par le nombre en haut de sa colonne.</translation>
+        <translation>Pour t&apos;aider à calculer, clique sur le bouton ci-dessous : il ouvre la fenêtre Antisèche. L&apos;Antisèche est une table de multiplication. Le nombre de chaque case s&apos;obtient en multipliant le nombre au début de sa ligne par le nombre en haut de sa colonne.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -523,7 +523,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+6"/>
         <source>The player that completes any triangle with a Tezzle! move gains a bonus of 100. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation>Le joueur qui complète un triangle avec un coup Tezzle! gagne un bonus de 100. Ce bonus s&apos;ajoute aux points de la zone de couleur.</translation>
+        <translation>Le joueur qui complète un triangle avec un coup Tezzle! gagne un bonus de 100. Ce bonus s&apos;ajoute aux points de la zone de couleur du nombre.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -548,7 +548,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+5"/>
         <source>If a player clicks a prime number to complete a triangle of counters, the player scores a double Tezzle! bonus of 200. This is in addition to the amount rewarded for that colour zone.</source>
-        <translation>Si un joueur clique sur un nombre premier qui complète un triangle de jetons, il gagne un double bonus Tezzle! de 200. Ce bonus s&apos;ajoute aux points de la zone de couleur.</translation>
+        <translation>Si un joueur clique sur un nombre premier qui complète un triangle de jetons, il gagne un double bonus Tezzle! de 200. Ce bonus s&apos;ajoute aux points de la zone de couleur du nombre.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -573,7 +573,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+9"/>
         <source>Further moves</source>
-        <translation>Les coups suivants</translation>
+        <translation>Coups suivants</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -583,7 +583,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+3"/>
         <source>The numbers on the Tezzle! board can be covered in any order. Each number can, however, only be covered once during a game.</source>
-        <translation>Les nombres du plateau de Tezzle! peuvent être couverts dans n&apos;importe quel ordre. Mais chaque nombre ne peut être couvert qu&apos;une fois par partie.</translation>
+        <translation>Les nombres du plateau de Tezzle! peuvent être couverts dans n&apos;importe quel ordre, mais une seule fois par partie.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -593,7 +593,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Si la case « Avec chrono » est cochée avant le début de la partie, chaque joueur a un chrono qui décompte pendant son tour. Au départ, le temps total est de 600 secondes, mais on peut le changer avant chaque partie. Un joueur qui n&apos;a plus de temps a perdu. Si tous les joueurs sauf un n&apos;ont plus de temps, le dernier joueur restant gagne.</translation>
+        <translation>Si la case « Avec chrono » est cochée avant le début de la partie, chaque joueur a un chrono qui décompte pendant son tour. Par défaut, le temps total est de 600 secondes, mais on peut le changer avant chaque partie. Un joueur qui n&apos;a plus de temps a perdu. Si tous les joueurs sauf un n&apos;ont plus de temps, le dernier joueur restant gagne.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -608,7 +608,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+6"/>
         <source>Playing tips</source>
-        <translation>Conseils de jeu</translation>
+        <translation>Astuces</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -885,7 +885,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+6"/>
         <source>The high score file was damaged; a copy is at %1</source>
-        <translation>Le fichier des records était abîmé ; une copie se trouve ici : %1</translation>
+        <translation>Le fichier des records était abîmé ; une copie est ici : %1</translation>
     </message>
 </context>
 <context>
@@ -893,7 +893,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location filename="../frontend/Program.cpp" line="+81"/>
         <source>The game could not be saved: %1</source>
-        <translation>La partie n&apos;a pas pu être enregistrée : %1</translation>
+        <translation>Partie non enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -932,7 +932,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+27"/>
         <source>%1 No game can be played.</source>
-        <translation>%1 Aucune partie ne peut être jouée.</translation>
+        <translation>%1 Impossible de jouer.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -942,7 +942,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+12"/>
         <source>There is no saved game.</source>
-        <translation>Il n&apos;y a pas de partie enregistrée.</translation>
+        <translation>Aucune partie enregistrée.</translation>
     </message>
     <message>
         <location line="+1"/>
