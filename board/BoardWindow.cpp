@@ -139,6 +139,9 @@ void BoardWindow::buildControls() {
                             computer ? kComputerNameBox : kNameBox.translated(0, kPanelStep * i),
                             computer ? kComputerNameFont : kNameFont, std::nullopt, playerColour(i),
                             Qt::AlignRight | Qt::AlignVCenter, computer);
+        // A longer word for a colour takes the room on the left, clear of the score box.
+        if (!computer)
+            names_[i]->setSizeToText(ui::SizeToText::KeepRight);
         names_[i]->setText(computer ? tr("Computer (level %1)").arg(game_.computerLevel())
                                     : player);
         names_[i]->setAccessibleName(names_[i]->text());

@@ -143,7 +143,17 @@
 <context>
     <name>FileWords</name>
     <message>
-        <location filename="../frontend/FileWords.cpp" line="+35"/>
+        <location filename="../frontend/FileWords.cpp" line="+30"/>
+        <source>Cannot create the folder %1: %2.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
+        <translation>%1 wurde gespeichert, kann aber verloren gehen, wenn der Computer jetzt ausgeht: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>creating a temporary file in %1</source>
         <translation>Anlegen einer Hilfsdatei in %1</translation>
     </message>
@@ -168,7 +178,12 @@
         <translation>Umbenennen von %1 auf diesen Namen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
+        <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
+        <translation>%1 kann nicht gespeichert werden: %2 (beim %3). Die bisherige Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>a file</source>
         <translation>eine Datei</translation>
     </message>
@@ -197,6 +212,41 @@
         <source>something that is not a file</source>
         <translation>etwas, das keine Datei ist</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source> (after %1 of 600 numbers)</source>
+        <translation> (nach %1 von 600 Zahlen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file was read in full.</source>
+        <translation>Die Datei mit den Nachbarn auf dem Brett wurde ganz gelesen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat cannot be opened.</source>
+        <translation>Die Datei connarray.dat mit den Nachbarn auf dem Brett lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat ends too soon%1.</source>
+        <translation>Die Datei connarray.dat mit den Nachbarn auf dem Brett endet zu früh%1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
+        <translation>Die Datei connarray.dat mit den Nachbarn auf dem Brett enthält etwas, das keine Zahl ist%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat holds a number that is far too large%1.</source>
+        <translation>Die Datei connarray.dat mit den Nachbarn auf dem Brett enthält eine viel zu große Zahl%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
+        <translation>Die Datei connarray.dat mit den Nachbarn auf dem Brett nennt ein Sechseck, das es auf dem Brett nicht gibt%1.</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>
@@ -219,7 +269,7 @@
 <context>
     <name>OnePlayerWindow</name>
     <message>
-        <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
+        <location filename="../frontend/OnePlayerWindow.cpp" line="+35"/>
         <source> Set Level for the computer</source>
         <translation> Computerstufe wählen</translation>
     </message>
@@ -282,7 +332,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Tezzle! %1</source>
         <translation>Tezzle! %1</translation>
     </message>
@@ -292,12 +342,12 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>bad value %1 for --%2</source>
         <translation>ungültiger Wert %1 für --%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>a game against the computer has one human player</source>
         <translation>bei einem Spiel gegen den Computer spielt nur ein Mensch</translation>
     </message>
@@ -378,7 +428,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>Tezzle! kann man auch gegen die Uhr spielen. Dazu kreuzt man das Kästchen 'Uhren an' an. Normalerweise hat jeder Spieler für alle seine Züge zusammen 600 Sekunden Zeit. Diese Zeit lässt sich im Feld 'Gesamtzeit einstellen' ändern.</translation>
+        <translation>Tezzle! kann man auch gegen die Uhr spielen. Dazu kreuzt man das Kästchen &apos;Uhren an&apos; an. Normalerweise hat jeder Spieler für alle seine Züge zusammen 600 Sekunden Zeit. Diese Zeit lässt sich im Feld &apos;Gesamtzeit einstellen&apos; ändern.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -388,7 +438,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+8"/>
         <source>If there is just one player, select button &apos;1&apos;. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. </source>
-        <translation>Gibt es nur einen Spieler, wählt er den Knopf '1'. Dann kann er allein spielen oder gegen den Computer. Der Computer spielt immer als zweiter Spieler - Rot. Der Spieler kann die Stufe wählen, auf der der Computer spielt. </translation>
+        <translation>Gibt es nur einen Spieler, wählt er den Knopf &apos;1&apos;. Dann kann er allein spielen oder gegen den Computer. Der Computer spielt immer als zweiter Spieler - Rot. Der Spieler kann die Stufe wählen, auf der der Computer spielt. </translation>
     </message>
     <message>
         <location line="+10"/>
@@ -403,7 +453,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>Der Spieler klickt auf den Knopf 'Würfeln'. Dann entstehen zufällig vier Zahlen, wie bei einem Wurf mit vier Würfeln. Der Spieler muss daraus eine ganze Zahl zwischen 1 und 100 bilden und dabei jede der vier Zahlen genau einmal benutzen. Er darf die Zahlen beliebig malnehmen, teilen, addieren oder abziehen.</translation>
+        <translation>Der Spieler klickt auf den Knopf &apos;Würfeln&apos;. Dann entstehen zufällig vier Zahlen, wie bei einem Wurf mit vier Würfeln. Der Spieler muss daraus eine ganze Zahl zwischen 1 und 100 bilden und dabei jede der vier Zahlen genau einmal benutzen. Er darf die Zahlen beliebig malnehmen, teilen, addieren oder abziehen.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -593,7 +643,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Ist vor dem Spiel 'Uhren an' gewählt, hat jeder Spieler eine Uhr, die herunterzählt, solange er dran ist. Normalerweise beträgt die Gesamtzeit 600 Sekunden, sie kann aber vor jedem Spiel geändert werden. Wessen Zeit abläuft, der verliert. Läuft die Zeit aller Spieler außer einem ab, gewinnt der letzte übrige Spieler.</translation>
+        <translation>Ist vor dem Spiel &apos;Uhren an&apos; gewählt, hat jeder Spieler eine Uhr, die herunterzählt, solange er dran ist. Normalerweise beträgt die Gesamtzeit 600 Sekunden, sie kann aber vor jedem Spiel geändert werden. Wessen Zeit abläuft, der verliert. Läuft die Zeit aller Spieler außer einem ab, gewinnt der letzte übrige Spieler.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -803,7 +853,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>%1 Punktestand %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1 Sekunde übrig %n</numerusform>
@@ -840,7 +890,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Gib deinen Namen ein, dann Enter</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>%n points</source>
         <translation>
             <numerusform>%n Punkt</numerusform>
@@ -968,7 +1018,13 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Einmaleins-Tabelle</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
+        <source>x</source>
+        <comment>the multiplication sign</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>times</source>
         <translation>mal</translation>
     </message>

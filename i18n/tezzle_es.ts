@@ -143,7 +143,17 @@
 <context>
     <name>FileWords</name>
     <message>
-        <location filename="../frontend/FileWords.cpp" line="+35"/>
+        <location filename="../frontend/FileWords.cpp" line="+30"/>
+        <source>Cannot create the folder %1: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
+        <translation>%1 se guardó, pero puede perderse si el ordenador se apaga ahora: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>creating a temporary file in %1</source>
         <translation>creando un archivo temporal en %1</translation>
     </message>
@@ -168,7 +178,12 @@
         <translation>renombrando %1 con ese nombre</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
+        <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
+        <translation>No se puede guardar %1: %2 (%3). El archivo anterior no ha cambiado.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>a file</source>
         <translation>un archivo</translation>
     </message>
@@ -197,6 +212,41 @@
         <source>something that is not a file</source>
         <translation>algo que no es un archivo</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source> (after %1 of 600 numbers)</source>
+        <translation> (tras %1 de 600 números)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file was read in full.</source>
+        <translation>El archivo de vecinos del tablero se leyó entero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat cannot be opened.</source>
+        <translation>No se puede abrir el archivo de vecinos del tablero, connarray.dat.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat ends too soon%1.</source>
+        <translation>El archivo de vecinos del tablero, connarray.dat, termina demasiado pronto%1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
+        <translation>El archivo de vecinos del tablero, connarray.dat, tiene algo que no es un número%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat holds a number that is far too large%1.</source>
+        <translation>El archivo de vecinos del tablero, connarray.dat, tiene un número demasiado grande%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
+        <translation>El archivo de vecinos del tablero, connarray.dat, nombra un hexágono que no está en el tablero%1.</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>
@@ -219,7 +269,7 @@
 <context>
     <name>OnePlayerWindow</name>
     <message>
-        <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
+        <location filename="../frontend/OnePlayerWindow.cpp" line="+35"/>
         <source> Set Level for the computer</source>
         <translation> Elige el nivel del ordenador</translation>
     </message>
@@ -282,7 +332,7 @@ Sin opciones, el juego se abre en su ventana de título.
 </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Tezzle! %1</source>
         <translation>Tezzle! %1</translation>
     </message>
@@ -292,12 +342,12 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>argumento inesperado %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>bad value %1 for --%2</source>
         <translation>valor %1 no válido para --%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>a game against the computer has one human player</source>
         <translation>una partida contra el ordenador tiene un solo jugador humano</translation>
     </message>
@@ -378,7 +428,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>Se puede jugar a Tezzle! contra reloj. Para ello, marca la casilla 'Con reloj'. De entrada, cada jugador tiene en total 600 segundos para hacer todas sus jugadas. Este tiempo se puede cambiar en la casilla 'Tiempo total permitido'.</translation>
+        <translation>Se puede jugar a Tezzle! contra reloj. Para ello, marca la casilla &apos;Con reloj&apos;. De entrada, cada jugador tiene en total 600 segundos para hacer todas sus jugadas. Este tiempo se puede cambiar en la casilla &apos;Tiempo total permitido&apos;.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -388,7 +438,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+8"/>
         <source>If there is just one player, select button &apos;1&apos;. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. </source>
-        <translation>Si hay un solo jugador, elige el botón '1'. El jugador puede entonces jugar solo o contra el ordenador. El ordenador siempre juega como segundo jugador - Rojo. El jugador puede elegir el nivel de juego del ordenador. </translation>
+        <translation>Si hay un solo jugador, elige el botón &apos;1&apos;. El jugador puede entonces jugar solo o contra el ordenador. El ordenador siempre juega como segundo jugador - Rojo. El jugador puede elegir el nivel de juego del ordenador. </translation>
     </message>
     <message>
         <location line="+10"/>
@@ -403,7 +453,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+2"/>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>El jugador hace clic en el botón 'Tirar dados'. Salen cuatro números al azar, como en una tirada de dados. El jugador debe obtener un número entero entre 1 y 100 usando los cuatro números una vez cada uno. Puede multiplicar, dividir, sumar o restar los números en cualquier combinación.</translation>
+        <translation>El jugador hace clic en el botón &apos;Tirar dados&apos;. Salen cuatro números al azar, como en una tirada de dados. El jugador debe obtener un número entero entre 1 y 100 usando los cuatro números una vez cada uno. Puede multiplicar, dividir, sumar o restar los números en cualquier combinación.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -593,7 +643,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Si se marca la opción 'Con reloj' antes de empezar, cada jugador tiene un reloj que cuenta hacia atrás mientras es su turno. De entrada, el tiempo total permitido es de 600 segundos, pero se puede cambiar antes de cada partida. El jugador que se queda sin tiempo pierde. Si todos menos uno se quedan sin tiempo, gana el último que queda.</translation>
+        <translation>Si se marca la opción &apos;Con reloj&apos; antes de empezar, cada jugador tiene un reloj que cuenta hacia atrás mientras es su turno. De entrada, el tiempo total permitido es de 600 segundos, pero se puede cambiar antes de cada partida. El jugador que se queda sin tiempo pierde. Si todos menos uno se quedan sin tiempo, gana el último que queda.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -803,7 +853,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>%1, puntuación %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1, queda %n segundo</numerusform>
@@ -840,7 +890,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Escribe tu nombre y pulsa Intro</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>%n points</source>
         <translation>
             <numerusform>%n punto</numerusform>
@@ -937,7 +987,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -968,7 +1018,13 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Tabla de multiplicar</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
+        <source>x</source>
+        <comment>the multiplication sign</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>times</source>
         <translation>por</translation>
     </message>

@@ -38,7 +38,7 @@
     <message>
         <location line="+7"/>
         <source>You made an illegal move. You have lost your turn.</source>
-        <translation>Coup interdit ! Tu as perdu ton tour.</translation>
+        <translation>Coup interdit&#xa0;! Tu as perdu ton tour.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -53,7 +53,7 @@
     <message>
         <location line="+1"/>
         <source>BLUE HAS WON!</source>
-        <translation>BLEU A GAGNÉ !</translation>
+        <translation>BLEU A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -68,7 +68,7 @@
     <message>
         <location line="+1"/>
         <source>RED HAS WON!</source>
-        <translation>ROUGE A GAGNÉ !</translation>
+        <translation>ROUGE A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -83,7 +83,7 @@
     <message>
         <location line="+1"/>
         <source>GREEN HAS WON!</source>
-        <translation>VERT A GAGNÉ !</translation>
+        <translation>VERT A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -98,7 +98,7 @@
     <message>
         <location line="+1"/>
         <source>YELLOW HAS WON!</source>
-        <translation>JAUNE A GAGNÉ !</translation>
+        <translation>JAUNE A GAGNÉ&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <location line="+20"/>
@@ -111,12 +111,12 @@
     <message>
         <location line="+2"/>
         <source>GAME OVER!!!</source>
-        <translation>C&apos;EST FINI !!!</translation>
+        <translation>C&apos;EST FINI&#xa0;!!!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OUT OF TIME!</source>
-        <translation>TEMPS ÉCOULÉ !</translation>
+        <translation>TEMPS ÉCOULÉ&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
@@ -143,7 +143,17 @@
 <context>
     <name>FileWords</name>
     <message>
-        <location filename="../frontend/FileWords.cpp" line="+35"/>
+        <location filename="../frontend/FileWords.cpp" line="+30"/>
+        <source>Cannot create the folder %1: %2.</source>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
+        <translation>%1 a été enregistré, mais peut être perdu si l'ordinateur s'arrête maintenant : %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>creating a temporary file in %1</source>
         <translation>création d&apos;un fichier temporaire dans %1</translation>
     </message>
@@ -168,7 +178,12 @@
         <translation>renommage de %1 à sa place</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
+        <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
+        <translation>Impossible d'enregistrer %1 : %2 (pendant : %3). Le fichier précédent n'a pas changé.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>a file</source>
         <translation>un fichier</translation>
     </message>
@@ -197,6 +212,41 @@
         <source>something that is not a file</source>
         <translation>quelque chose qui n&apos;est pas un fichier</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source> (after %1 of 600 numbers)</source>
+        <translation> (après %1 nombres sur 600)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file was read in full.</source>
+        <translation>Le fichier des voisins du plateau a été lu en entier.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat cannot be opened.</source>
+        <translation>Le fichier des voisins du plateau, connarray.dat, ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat ends too soon%1.</source>
+        <translation>Le fichier des voisins du plateau, connarray.dat, s'arrête trop tôt%1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
+        <translation>Le fichier des voisins du plateau, connarray.dat, contient autre chose qu'un nombre%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat holds a number that is far too large%1.</source>
+        <translation>Le fichier des voisins du plateau, connarray.dat, contient un nombre bien trop grand%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
+        <translation>Le fichier des voisins du plateau, connarray.dat, nomme un hexagone qui n'est pas sur le plateau%1.</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>
@@ -219,7 +269,7 @@
 <context>
     <name>OnePlayerWindow</name>
     <message>
-        <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
+        <location filename="../frontend/OnePlayerWindow.cpp" line="+35"/>
         <source> Set Level for the computer</source>
         <translation> Niveau de l&apos;ordinateur</translation>
     </message>
@@ -282,7 +332,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Tezzle! %1</source>
         <translation>Tezzle! %1</translation>
     </message>
@@ -292,12 +342,12 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>argument inattendu %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>bad value %1 for --%2</source>
         <translation>valeur %1 incorrecte pour --%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>a game against the computer has one human player</source>
         <translation>une partie contre l&apos;ordinateur n&apos;a qu&apos;un joueur humain</translation>
     </message>
@@ -343,7 +393,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>Players take turns to throw four dice and combine their scores to generate a whole number between 1 and 100. For example: (6 + 4) x (3 + 1) = 40.</source>
-        <translation>Chacun son tour, les joueurs lancent quatre dés et combinent leurs valeurs pour obtenir un nombre entier entre 1 et 100. Par exemple : (6 + 4) x (3 + 1) = 40.</translation>
+        <translation>Chacun son tour, les joueurs lancent quatre dés et combinent leurs valeurs pour obtenir un nombre entier entre 1 et 100. Par exemple&#xa0;: (6 + 4) x (3 + 1) = 40.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -353,12 +403,12 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+7"/>
         <source>Players can also score bonus points by making a Tezzle! move. This is when a player clicks a number that will create a triangle of three adjacent counters on the board.</source>
-        <translation>Les joueurs peuvent aussi gagner un bonus en faisant un coup Tezzle! : le joueur clique sur un nombre qui forme un triangle de trois jetons voisins sur le plateau.</translation>
+        <translation>Les joueurs peuvent aussi gagner un bonus en faisant un coup Tezzle!&#xa0;: le joueur clique sur un nombre qui forme un triangle de trois jetons voisins sur le plateau.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Double bonus points are scored by making a Tezzle! move on a prime number – this is a double Tezzle! move.</source>
-        <translation>On gagne un double bonus en faisant un coup Tezzle! sur un nombre premier – c&apos;est un coup double Tezzle!</translation>
+        <translation>On gagne un double bonus en faisant un coup Tezzle! sur un nombre premier&#xa0;– c&apos;est un coup double Tezzle!</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -378,17 +428,17 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+4"/>
         <source>Tezzle! can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 600 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>On peut jouer à Tezzle! avec un chrono. Pour cela, coche la case « Avec chrono ». Par défaut, chaque joueur a 600 secondes en tout pour jouer tous ses coups. On peut changer ce temps dans la case « Régler le temps total ».</translation>
+        <translation>On peut jouer à Tezzle! avec un chrono. Pour cela, coche la case «&#xa0;Avec chrono&#xa0;». Par défaut, chaque joueur a 600 secondes en tout pour jouer tous ses coups. On peut changer ce temps dans la case «&#xa0;Régler le temps total&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tezzle! can be played by one to four players. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Blue, Red, Green, Yellow. Before proceeding with the game each player should choose their colour. If a series of games are played, players should change colours before each game.</source>
-        <translation>Tezzle! se joue de un à quatre joueurs. Pour commencer, clique sur le bouton qui correspond au nombre de joueurs. Les joueurs jouent ensuite dans cet ordre : Bleu, Rouge, Vert, Jaune. Avant de commencer, chaque joueur choisit sa couleur. Si on fait plusieurs parties, les joueurs changent de couleur avant chaque partie.</translation>
+        <translation>Tezzle! se joue de un à quatre joueurs. Pour commencer, clique sur le bouton qui correspond au nombre de joueurs. Les joueurs jouent ensuite dans cet ordre&#xa0;: Bleu, Rouge, Vert, Jaune. Avant de commencer, chaque joueur choisit sa couleur. Si on fait plusieurs parties, les joueurs changent de couleur avant chaque partie.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If there is just one player, select button &apos;1&apos;. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. </source>
-        <translation>S&apos;il n&apos;y a qu&apos;un joueur, choisis le bouton « 1 ». Le joueur peut alors jouer seul ou contre l&apos;ordinateur. L&apos;ordinateur est toujours le deuxième joueur - Rouge. Le joueur peut choisir le niveau de l&apos;ordinateur. </translation>
+        <translation>S&apos;il n&apos;y a qu&apos;un joueur, choisis le bouton «&#xa0;1&#xa0;». Le joueur peut alors jouer seul ou contre l&apos;ordinateur. L&apos;ordinateur est toujours le deuxième joueur - Rouge. Le joueur peut choisir le niveau de l&apos;ordinateur. </translation>
     </message>
     <message>
         <location line="+10"/>
@@ -403,7 +453,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>Le joueur clique sur le bouton « Lancer ». Quatre nombres sont alors tirés au hasard, comme pour un lancer de dés. Le joueur doit obtenir un nombre entier entre 1 et 100 en utilisant une fois chacun des quatre nombres. Il peut multiplier, diviser, additionner ou soustraire les nombres comme il veut.</translation>
+        <translation>Le joueur clique sur le bouton «&#xa0;Lancer&#xa0;». Quatre nombres sont alors tirés au hasard, comme pour un lancer de dés. Le joueur doit obtenir un nombre entier entre 1 et 100 en utilisant une fois chacun des quatre nombres. Il peut multiplier, diviser, additionner ou soustraire les nombres comme il veut.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -413,7 +463,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+3"/>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Attention : un joueur ne peut pas former un nombre en mettant deux chiffres côte à côte.                  Par exemple, avec 6, 4, 3 et 1, un joueur ne peut pas coller 6 et 4 pour faire 64 ou 46.</translation>
+        <translation>Attention&#xa0;: un joueur ne peut pas former un nombre en mettant deux chiffres côte à côte.                  Par exemple, avec 6, 4, 3 et 1, un joueur ne peut pas coller 6 et 4 pour faire 64 ou 46.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -423,7 +473,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+3"/>
         <source>Some examples of numbers that can be generated from one throw:</source>
-        <translation>Quelques exemples de nombres qu&apos;on peut obtenir avec un seul lancer :</translation>
+        <translation>Quelques exemples de nombres qu&apos;on peut obtenir avec un seul lancer&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -433,7 +483,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+5"/>
         <source>Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column.</source>
-        <translation>Pour t&apos;aider à calculer, clique sur le bouton ci-dessous : il ouvre la fenêtre Antisèche. L&apos;Antisèche est une table de multiplication. Le nombre de chaque case s&apos;obtient en multipliant le nombre au début de sa ligne par le nombre en haut de sa colonne.</translation>
+        <translation>Pour t&apos;aider à calculer, clique sur le bouton ci-dessous&#xa0;: il ouvre la fenêtre Antisèche. L&apos;Antisèche est une table de multiplication. Le nombre de chaque case s&apos;obtient en multipliant le nombre au début de sa ligne par le nombre en haut de sa colonne.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -518,7 +568,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>As soon as any two counters have been placed next to each other on the board, there is an opportunity for a player to make a Tezzle! move. This is done by clicking a number on the board that completes a triangle of counters.</source>
-        <translation>Dès que deux jetons sont posés côte à côte sur le plateau, un joueur peut faire un coup Tezzle! : il lui suffit de cliquer sur un nombre du plateau qui complète un triangle de jetons.</translation>
+        <translation>Dès que deux jetons sont posés côte à côte sur le plateau, un joueur peut faire un coup Tezzle!&#xa0;: il lui suffit de cliquer sur un nombre du plateau qui complète un triangle de jetons.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -593,7 +643,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+2"/>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 600 seconds, but this can be changed before starting each game. Any player who runs out of time loses. If all the players except one run out of time, the last surviving player wins.</source>
-        <translation>Si la case « Avec chrono » est cochée avant le début de la partie, chaque joueur a un chrono qui décompte pendant son tour. Par défaut, le temps total est de 600 secondes, mais on peut le changer avant chaque partie. Un joueur qui n&apos;a plus de temps a perdu. Si tous les joueurs sauf un n&apos;ont plus de temps, le dernier joueur restant gagne.</translation>
+        <translation>Si la case «&#xa0;Avec chrono&#xa0;» est cochée avant le début de la partie, chaque joueur a un chrono qui décompte pendant son tour. Par défaut, le temps total est de 600 secondes, mais on peut le changer avant chaque partie. Un joueur qui n&apos;a plus de temps a perdu. Si tous les joueurs sauf un n&apos;ont plus de temps, le dernier joueur restant gagne.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -795,19 +845,19 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+10"/>
         <source>Your number: %1</source>
-        <translation>Ton nombre : %1</translation>
+        <translation>Ton nombre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 score %2</source>
-        <translation>score de %1 : %2</translation>
+        <translation>score de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 seconds remaining %n</source>
         <translation>
-            <numerusform>%1 : %n seconde restante</numerusform>
-            <numerusform>%1 : %n secondes restantes</numerusform>
+            <numerusform>%1&#xa0;: %n seconde restante</numerusform>
+            <numerusform>%1&#xa0;: %n secondes restantes</numerusform>
         </translation>
     </message>
     <message>
@@ -840,7 +890,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Tape ton nom, puis appuie sur Entrée</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>%n points</source>
         <translation>
             <numerusform>%n point</numerusform>
@@ -850,17 +900,17 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+37"/>
         <source>Not saved: %1</source>
-        <translation>Non enregistré : %1</translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not stored: higher scores were stored meanwhile.</source>
-        <translation>Pas inscrit : de meilleurs scores ont été inscrits entre-temps.</translation>
+        <translation>Pas inscrit&#xa0;: de meilleurs scores ont été inscrits entre-temps.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not stored: %1 No copy of it could be kept.</source>
-        <translation>Pas inscrit : %1 Impossible d&apos;en garder une copie.</translation>
+        <translation>Pas inscrit&#xa0;: %1 Impossible d&apos;en garder une copie.</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -885,7 +935,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location line="+6"/>
         <source>The high score file was damaged; a copy is at %1</source>
-        <translation>Le fichier des records était abîmé ; une copie est ici : %1</translation>
+        <translation>Le fichier des records était abîmé&#xa0;; une copie est ici&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -893,7 +943,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
     <message>
         <location filename="../frontend/Program.cpp" line="+81"/>
         <source>The game could not be saved: %1</source>
-        <translation>Partie non enregistrée : %1</translation>
+        <translation>Partie non enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -968,7 +1018,13 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Table de multiplication</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
+        <source>x</source>
+        <comment>the multiplication sign</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>times</source>
         <translation>fois</translation>
     </message>

@@ -143,7 +143,17 @@
 <context>
     <name>FileWords</name>
     <message>
-        <location filename="../frontend/FileWords.cpp" line="+35"/>
+        <location filename="../frontend/FileWords.cpp" line="+30"/>
+        <source>Cannot create the folder %1: %2.</source>
+        <translation>Non si può creare la cartella %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
+        <translation>%1 è stato salvato, ma può andare perso se il computer si spegne ora: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>creating a temporary file in %1</source>
         <translation>creando un file temporaneo in %1</translation>
     </message>
@@ -168,7 +178,12 @@
         <translation>rinominando %1 con quel nome</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
+        <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
+        <translation>Non si può salvare %1: %2 (%3). Il file precedente non è cambiato.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>a file</source>
         <translation>un file</translation>
     </message>
@@ -197,6 +212,41 @@
         <source>something that is not a file</source>
         <translation>qualcosa che non è un file</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source> (after %1 of 600 numbers)</source>
+        <translation> (dopo %1 numeri su 600)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file was read in full.</source>
+        <translation>Il file dei vicini sul tabellone è stato letto per intero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat cannot be opened.</source>
+        <translation>Il file dei vicini sul tabellone, connarray.dat, non si può aprire.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat ends too soon%1.</source>
+        <translation>Il file dei vicini sul tabellone, connarray.dat, finisce troppo presto%1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
+        <translation>Il file dei vicini sul tabellone, connarray.dat, contiene qualcosa che non è un numero%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat holds a number that is far too large%1.</source>
+        <translation>Il file dei vicini sul tabellone, connarray.dat, contiene un numero troppo grande%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
+        <translation>Il file dei vicini sul tabellone, connarray.dat, nomina un esagono che non è sul tabellone%1.</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>
@@ -219,7 +269,7 @@
 <context>
     <name>OnePlayerWindow</name>
     <message>
-        <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
+        <location filename="../frontend/OnePlayerWindow.cpp" line="+35"/>
         <source> Set Level for the computer</source>
         <translation> Scegli il livello del computer</translation>
     </message>
@@ -282,7 +332,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Tezzle! %1</source>
         <translation>Tezzle! %1</translation>
     </message>
@@ -292,12 +342,12 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>argomento inatteso %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>bad value %1 for --%2</source>
         <translation>valore %1 non valido per --%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>a game against the computer has one human player</source>
         <translation>una partita contro il computer ha un solo giocatore umano</translation>
     </message>
@@ -803,7 +853,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>%1, punteggio %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1, secondo rimasto %n</numerusform>
@@ -840,7 +890,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Scrivi il tuo nome e premi Invio</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>%n points</source>
         <translation>
             <numerusform>%n punto</numerusform>
@@ -968,7 +1018,13 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Tabella delle moltiplicazioni</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
+        <source>x</source>
+        <comment>the multiplication sign</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>times</source>
         <translation>per</translation>
     </message>

@@ -143,7 +143,17 @@
 <context>
     <name>FileWords</name>
     <message>
-        <location filename="../frontend/FileWords.cpp" line="+35"/>
+        <location filename="../frontend/FileWords.cpp" line="+30"/>
+        <source>Cannot create the folder %1: %2.</source>
+        <translation>De map %1 kan niet worden gemaakt: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
+        <translation>%1 is opgeslagen, maar kan verloren gaan als de computer nu uitvalt: %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>creating a temporary file in %1</source>
         <translation>het aanmaken van een tijdelijk bestand in %1</translation>
     </message>
@@ -168,7 +178,12 @@
         <translation>het hernoemen van %1 naar deze naam</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
+        <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
+        <translation>%1 kan niet worden opgeslagen: %2 (tijdens %3). Het vorige bestand is niet veranderd.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>a file</source>
         <translation>een bestand</translation>
     </message>
@@ -197,6 +212,41 @@
         <source>something that is not a file</source>
         <translation>iets wat geen bestand is</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source> (after %1 of 600 numbers)</source>
+        <translation> (na %1 van de 600 getallen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file was read in full.</source>
+        <translation>Het bestand met de buren op het bord is helemaal gelezen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat cannot be opened.</source>
+        <translation>Het bestand met de buren op het bord, connarray.dat, kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board adjacency file connarray.dat ends too soon%1.</source>
+        <translation>Het bestand met de buren op het bord, connarray.dat, houdt te vroeg op%1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
+        <translation>Het bestand met de buren op het bord, connarray.dat, bevat iets wat geen getal is%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat holds a number that is far too large%1.</source>
+        <translation>Het bestand met de buren op het bord, connarray.dat, bevat een veel te groot getal%1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
+        <translation>Het bestand met de buren op het bord, connarray.dat, noemt een zeshoek die niet op het bord staat%1.</translation>
+    </message>
 </context>
 <context>
     <name>HighScoreWindow</name>
@@ -219,7 +269,7 @@
 <context>
     <name>OnePlayerWindow</name>
     <message>
-        <location filename="../frontend/OnePlayerWindow.cpp" line="+34"/>
+        <location filename="../frontend/OnePlayerWindow.cpp" line="+35"/>
         <source> Set Level for the computer</source>
         <translation> Niveau van de computer</translation>
     </message>
@@ -282,7 +332,7 @@ Zonder opties opent het spel met het titelvenster.
 </translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Tezzle! %1</source>
         <translation>Tezzle! %1</translation>
     </message>
@@ -292,12 +342,12 @@ Zonder opties opent het spel met het titelvenster.
         <translation>onverwacht argument %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>bad value %1 for --%2</source>
         <translation>ongeldige waarde %1 voor --%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>a game against the computer has one human player</source>
         <translation>een spel tegen de computer heeft één menselijke speler</translation>
     </message>
@@ -803,7 +853,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>%1 score %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1 nog %n seconde</numerusform>
@@ -840,7 +890,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Typ je naam en druk dan op Enter</translation>
     </message>
     <message numerus="yes">
-        <location line="+24"/>
+        <location line="+25"/>
         <source>%n points</source>
         <translation>
             <numerusform>%n punt</numerusform>
@@ -968,7 +1018,13 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Tafel van vermenigvuldiging</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
+        <source>x</source>
+        <comment>the multiplication sign</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>times</source>
         <translation>keer</translation>
     </message>

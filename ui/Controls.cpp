@@ -84,6 +84,8 @@ void TextBox::fitToText() {
     QRect r = geometry();
     if (sizeToText_ == SizeToText::KeepCentre)
         r.moveLeft(r.left() + (r.width() - width) / 2);
+    else if (sizeToText_ == SizeToText::KeepRight)
+        r.moveLeft(r.left() + r.width() - width);
     r.setWidth(width);
     setGeometry(r);
 }

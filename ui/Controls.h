@@ -31,8 +31,8 @@ struct Look {
 void paintLook(QPainter& p, const QRect& r, const Look& look, const QString& text, bool enabled,
                bool focused);
 
-// A text that takes the width of its caption keeps its left edge or its centre.
-enum class SizeToText : unsigned char { Off, KeepLeft, KeepCentre };
+// A text that takes the width of its caption keeps its left edge, its centre or its right edge.
+enum class SizeToText : unsigned char { Off, KeepLeft, KeepCentre, KeepRight };
 
 class TextBox : public QWidget {
     Q_OBJECT
