@@ -109,12 +109,24 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said"); // how its one answer, or the first line of it, starts
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << "usage: tezzle [";
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << "usage: tezzle [";
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Tezzle! ";
-        QTest::newRow("a value out of range") << QStringList{"--players=5"} << 2 << "tezzle: bad";
+        QTest::addColumn<QString>("language");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "usage: tezzle ["
+                                << "en";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "usage: tezzle ["
+                            << "en";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Tezzle! "
+                                   << "en";
+        QTest::newRow("a value out of range") << QStringList{"--players=5"} << 2 << "tezzle: bad"
+                                              << "en";
         QTest::newRow("a game, with no display")
-            << QStringList{"--players", "2"} << 1 << "tezzle: no display";
+            << QStringList{"--players", "2"} << 1 << "tezzle: no display"
+            << "en";
+        // The installed catalogues, found by the desktop's language.
+        QTest::newRow("--help in German") << QStringList{"--help"} << 0 << "Aufruf: tezzle ["
+                                          << "de";
+        QTest::newRow("a value out of range in French")
+            << QStringList{"--clock=3"} << 2 << "tezzle: valeur 3 incorrecte pour --clock"
+            << "fr";
     }
 
     // Help and version need no window system; without one the game says so, without a core dump.
@@ -122,7 +134,9 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, said);
+        QFETCH(QString, language);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANGUAGE", language);
         for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(display);
         env.insert("HOME", home.path());

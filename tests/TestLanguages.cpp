@@ -23,6 +23,7 @@ using tezzle::frontend::Program;
 namespace {
 
 const QString kPseudo = QStringLiteral("pseudo");
+const QString kCatalogues = QStringLiteral(TEZZLE_BIN_DIR "/data/translations");
 
 // Every text a window shows or hands to a screen reader, by the control that holds it.
 QList<std::pair<QString, QString>> textsOf(QWidget& window) {
@@ -161,9 +162,15 @@ private slots:
     void everyTextWhole_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("walk");
-        for (const char* language : {"en", "de", "fr", "es", "it", "nl", "pseudo"})
+        // Every catalogue the build made, then the pseudo-language.
+        QStringList languages;
+        for (const QString& qm : QDir(kCatalogues).entryList({"tezzle_*.qm"}))
+            languages << qm.mid(7).chopped(3);
+        QCOMPARE(languages.size(), 6);
+        for (const QString& language : languages + QStringList{kPseudo})
             for (int walk = 0; walk < int(std::size(kWalks)); ++walk)
-                QTest::addRow("%s, %s", language, kWalks[walk].first) << QString(language) << walk;
+                QTest::addRow("%s, %s", qPrintable(language), kWalks[walk].first)
+                    << language << walk;
     }
 
     // Each window the walk comes to, checked at each moment it shows other texts.
@@ -174,8 +181,7 @@ private slots:
             language == kPseudo
                 ? std::make_unique<tezzle::ui::Translations>(QStringLiteral(TEZZLE_PSEUDO_QM),
                                                              nullptr)
-                : std::make_unique<tezzle::ui::Translations>(
-                      QStringLiteral(TEZZLE_BIN_DIR "/data/translations"), QLocale(language));
+                : std::make_unique<tezzle::ui::Translations>(kCatalogues, QLocale(language));
         QVERIFY(words->gameTranslated());
         TestProgram t;
         Program program(t.services, t.settings);
