@@ -43,7 +43,8 @@ struct Program {
                    clock,
                    ui::DataFolder(TEZZLE_BIN_DIR "/data"),
                    folder.filePath("lastgame.inf"),
-                   folder.filePath("highscores.txt")} {
+                   folder.filePath("highscores.txt"),
+                   folder.filePath("tezzle.conf")} {
         settings.soundOn = 1;
         settings.connarray = gridConnArray();
     }
@@ -126,7 +127,8 @@ void idleBoardWakeUps(benchmark::State& state) {
     Program p;
     ui::SteadyClock steady;
     board::BoardWindow window(ui::Services{p.settings, p.random, p.cues, steady, p.services.data,
-                                           p.services.savedGamePath, p.services.highScorePath},
+                                           p.services.savedGamePath, p.services.highScorePath,
+                                           p.services.choicesPath},
                               p.setup);
     window.show();
     QCoreApplication::processEvents();

@@ -46,9 +46,11 @@ void setAccessibleText(QWidget* w, const QString& name) {
 
 } // namespace
 
-BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start, QWidget* parent)
+BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
+                         const BoardOptions& options, QWidget* parent)
     : QWidget(parent)
     , services_(services)
+    , options_(options)
     , game_(start, services.settings.connarray, services.random)
     , driver_(services.clock,
               {[this](std::uint16_t roles) { return game_.nextTickIn(roles); },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardLayout.h"
+#include "BoardOptions.h"
 
 #include "core/Game.h"
 #include "files/SafeWrite.h"
@@ -30,11 +31,13 @@ class BoardWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Opens a new game from its set-up, or reopens a saved one.
-    BoardWindow(const ui::Services& services, const GameStart& start, QWidget* parent = nullptr);
+    // Opens a new game from its set-up, or reopens a saved one, shown as the player chose.
+    BoardWindow(const ui::Services& services, const GameStart& start,
+                const BoardOptions& options = {}, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
     const Game& game() const { return game_; }
+    const BoardOptions& options() const { return options_; }
     ui::TimerDriver& driver() { return driver_; }
 
     // The controls' actions, also for a computer or keyboard player.
@@ -75,6 +78,7 @@ private:
     void setHint(const QString& hint);
 
     const ui::Services& services_;
+    const BoardOptions options_;
     Game game_;
     ui::TimerDriver driver_;
     std::vector<GameEvent> events_;

@@ -77,7 +77,7 @@ constexpr std::array<LevelOption, 3> kLevels{{
 
 } // namespace
 
-OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& chosen,
+OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& chosen, int ticked,
                                  QWidget* parent)
     : QWidget(parent)
     , chosen_(chosen) {
@@ -99,7 +99,7 @@ OnePlayerWindow::OnePlayerWindow(const ui::Services& services, const GameSetup& 
                 services.cues.play(Cue::LevelChosen);
         });
     }
-    levels_->button(3)->setChecked(true);
+    levels_->button(ticked >= 1 && ticked <= 3 ? ticked : 3)->setChecked(true);
 
     connect(built.playSolo, &ui::Button::clicked, this, &OnePlayerWindow::chooseSolo);
     connect(built.playComputer, &ui::Button::clicked, this, &OnePlayerWindow::chooseComputer);

@@ -14,8 +14,9 @@ class OnePlayerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // `chosen` is the set-up window's choice, which this one completes.
-    OnePlayerWindow(const ui::Services& services, const GameSetup& chosen,
+    // `chosen` is the set-up window's choice, which this one completes; `ticked` is the level
+    // ticked first (the one chosen last time).
+    OnePlayerWindow(const ui::Services& services, const GameSetup& chosen, int ticked = 3,
                     QWidget* parent = nullptr);
 
 signals:

@@ -34,6 +34,7 @@ Program::Program(const ui::Services& services, Settings& settings, QObject* pare
     : QObject(parent)
     , services_(services)
     , settings_(settings)
+    , choices_(loadChoices(services.choicesPath))
     , help_(services) {}
 
 Program::~Program() {
@@ -86,7 +87,8 @@ void Program::showTitle(bool afterGame) {
 
 void Program::showSetup() {
     if (!setup_) {
-        setup_ = new SetupWindow(services_);
+        setup_ = new SetupWindow(services_, choices_);
+        connect(setup_, &SetupWindow::choicesChanged, this, &Program::keepChoices);
         connect(setup_, &SetupWindow::setupChosen, this, &Program::startGame);
         connect(setup_, &SetupWindow::rulesClicked, this, [this] { help_.openRulesPage(1); });
         connect(setup_, &SetupWindow::highScoresClicked, this, [this] {
@@ -103,7 +105,7 @@ void Program::showSetup() {
 
 void Program::showOnePlayer(const GameSetup& chosen) {
     if (!onePlayer_) {
-        onePlayer_ = new OnePlayerWindow(services_, chosen);
+        onePlayer_ = new OnePlayerWindow(services_, chosen, choices_.computerLevel);
         connect(onePlayer_, &OnePlayerWindow::setupChosen, this, &Program::playOnePlayer);
         connect(onePlayer_, &OnePlayerWindow::exitClicked, this, [this] {
             showSetup();
@@ -115,7 +117,9 @@ void Program::showOnePlayer(const GameSetup& chosen) {
 
 void Program::openBoard(const GameStart& start) {
     dismiss(board_); // a board never shown: nothing to save
-    board_ = new board::BoardWindow(services_, start);
+    board_ = new board::BoardWindow(
+        services_, start,
+        {.showWorking = choices_.showWorking, .colourMarks = choices_.colourMarks});
     board_->setAttribute(Qt::WA_DeleteOnClose);
     // The end of a game switches the sound off for the windows after it, until the title's load.
     connect(board_, &board::BoardWindow::soundSwitched, this,
@@ -171,9 +175,22 @@ void Program::startGame(const GameSetup& setup) {
 }
 
 void Program::playOnePlayer(const GameSetup& setup) {
+    if (setup.computerLevel > 0) {
+        Choices kept = choices_;
+        kept.computerLevel = setup.computerLevel;
+        keepChoices(kept);
+    }
     openBoard(setup);
     dismiss(onePlayer_);
     click();
+}
+
+void Program::keepChoices(const Choices& choices) {
+    if (choices == choices_)
+        return;
+    choices_ = choices;
+    // Not kept is no harm: the game goes on with them, and the next change tries again.
+    saveChoices(services_.choicesPath, choices_);
 }
 
 HighScoreRead Program::readHighScoreFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Choices.h"
 #include "HighScoreWindow.h"
 #include "OnePlayerWindow.h"
 #include "Options.h"
@@ -53,12 +54,14 @@ private:
     void restartPreviousGame();
     void startGame(const GameSetup& setup);
     void playOnePlayer(const GameSetup& setup);
+    void keepChoices(const Choices& choices);
     void offerHighScore(int blueScore, bool againstComputer);
     HighScoreRead readHighScoreFile();
     void click();
 
     const ui::Services& services_;
     Settings& settings_;
+    Choices choices_;               // the set-up's boxes, kept between runs
     HighScoreTable highScoreTable_; // as last read or stored
     help::Help help_;
     QPointer<TitleWindow> title_;

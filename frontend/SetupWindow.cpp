@@ -22,6 +22,26 @@ constexpr Rgb kYellow = colours::kYellow;
 constexpr ui::FontStyle kPlayersFont{ui::Face::Tahoma, 35, true};
 constexpr const char* kContext = "SetupWindow";
 
+// The check boxes, one under another; the window is taller by the two added to sound and clocks.
+struct Choice {
+    const char* name;
+    const char* caption;
+    bool Choices::*value;
+};
+constexpr std::array<Choice, 4> kChoices{{
+    {"playSoundCheck", QT_TRANSLATE_NOOP("tezzle::frontend::SetupWindow", "Play Sound"),
+     &Choices::playSound},
+    {"timersOnCheck", QT_TRANSLATE_NOOP("tezzle::frontend::SetupWindow", "Timers On"),
+     &Choices::timersOn},
+    {"showWorkingCheck", QT_TRANSLATE_NOOP("tezzle::frontend::SetupWindow", "Show Working"),
+     &Choices::showWorking},
+    {"colourMarksCheck", QT_TRANSLATE_NOOP("tezzle::frontend::SetupWindow", "Colour Marks"),
+     &Choices::colourMarks},
+}};
+constexpr int kChoiceStep = 24;
+constexpr int kMoreChoices = 2 * kChoiceStep;
+constexpr QSize kSetupWindow{kSmallWindow.width(), kSmallWindow.height() + kMoreChoices};
+
 struct SetupControls {
     ui::Button* rules = nullptr;
     ui::TextBox* timeAllowedCaption = nullptr;
@@ -39,13 +59,13 @@ constexpr std::array kControls{
         .caption = QT_TRANSLATE_NOOP("SetupWindow", "The Rules"),
         .button = &SetupControls::rules},
     Row{.name = "timeAllowedCaption",
-        .rect = {24, 200, 176, 24},
+        .rect = {24, 200 + kMoreChoices, 176, 24},
         .font = kCaptionFont,
         .text = kYellow,
         .caption = QT_TRANSLATE_NOOP("SetupWindow", "Set Total Time Allowed"),
         .box = &SetupControls::timeAllowedCaption},
     Row{.name = "secondsCaption",
-        .rect = {120, 228, 66, 19},
+        .rect = {120, 228 + kMoreChoices, 66, 19},
         .font = kCaptionFont,
         .text = kYellow,
         .caption = QT_TRANSLATE_NOOP("SetupWindow", "seconds"),
@@ -53,14 +73,14 @@ constexpr std::array kControls{
         .size = ui::SizeToText::KeepLeft,
         .box = &SetupControls::secondsCaption},
     Row{.name = "highScoresButton",
-        .rect = {216, 248, 145, 29},
+        .rect = {216, 248 + kMoreChoices, 145, 29},
         .font = kButtonFont,
         .text = kYellow,
         .kind = Kind::Button,
         .caption = QT_TRANSLATE_NOOP("SetupWindow", "High Scores"),
         .button = &SetupControls::highScores},
     Row{.name = "selectPlayersCaption",
-        .rect = {16, 296, 344, 40},
+        .rect = {16, 296 + kMoreChoices, 344, 40},
         .font = {ui::Face::Arial, 27, true},
         .text = kYellow,
         .caption = QT_TRANSLATE_NOOP("SetupWindow", "Select Number of Players")},
@@ -81,7 +101,7 @@ constexpr std::array<PlayerCount, 4> kPlayerCounts{{
 constexpr ui::ControlDesign playerCountButton(int index) {
     const PlayerCount& count = kPlayerCounts[static_cast<std::size_t>(index)];
     return {.name = count.name,
-            .rect = {48 + 74 * index, 340, 57, 49},
+            .rect = {48 + 74 * index, 340 + kMoreChoices, 57, 49},
             .font = kPlayersFont,
             .text = kYellow,
             .kind = Kind::Button,
@@ -89,7 +109,7 @@ constexpr ui::ControlDesign playerCountButton(int index) {
 }
 
 constexpr ui::ControlDesign kExitButton{.name = "exitButton",
-                                        .rect = {312, 408, 49, 25},
+                                        .rect = {312, 408 + kMoreChoices, 49, 25},
                                         .font = kSmallButtonFont,
                                         .text = kYellow,
                                         .kind = Kind::Button,
@@ -97,10 +117,11 @@ constexpr ui::ControlDesign kExitButton{.name = "exitButton",
 
 } // namespace
 
-SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
+SetupWindow::SetupWindow(const ui::Services& services, const Choices& shown, QWidget* parent)
     : QWidget(parent)
-    , services_(services) {
-    setUpSmallWindow(*this, "setupWindow", kDarkBlue);
+    , services_(services)
+    , computerLevel_(shown.computerLevel) {
+    setUpSmallWindow(*this, "setupWindow", kDarkBlue, kSetupWindow);
     ui::build(this, kGameName, "SmallWindow");
     const SetupControls built = ui::buildAll(this, kControls, kContext);
     timeAllowedCaption_ = built.timeAllowedCaption;
@@ -112,16 +133,25 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
 
     addLogo(*this, services.data);
 
-    playSound_ = new QCheckBox(tr("Play Sound"), this);
-    styleChoice(*playSound_, "playSoundCheck", {48, 144}, kCaptionFont, 25);
-    playSound_->setChecked(true);
-    timersOn_ = new QCheckBox(tr("Timers On"), this);
-    styleChoice(*timersOn_, "timersOnCheck", {48, 168}, kCaptionFont, 25);
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        const Choice& choice = kChoices[i];
+        checks_[i] = new QCheckBox(tr(choice.caption), this);
+        styleChoice(*checks_[i], choice.name, {48, 144 + kChoiceStep * static_cast<int>(i)},
+                    kCaptionFont, 25);
+        checks_[i]->setChecked(shown.*choice.value);
+        // The click sounds by the sound setting in force, not by the new tick.
+        connect(checks_[i], &QCheckBox::clicked, this, [this] {
+            if (services_.settings.soundOn == 1)
+                services_.cues.play(Cue::TickBox);
+            showTimeBox(chosen().timersOn);
+            emit choicesChanged(chosen());
+        });
+    }
 
-    timeAllowed_ = new QLineEdit(QStringLiteral("600"), this);
+    timeAllowed_ = new QLineEdit(shown.seconds, this);
     timeAllowed_->setObjectName(QStringLiteral("timeAllowedEdit"));
     timeAllowed_->setAccessibleName(tr("Total time allowed in seconds"));
-    timeAllowed_->setGeometry(48, 224, 65, 27);
+    timeAllowed_->setGeometry(48, 224 + kMoreChoices, 65, 27);
     timeAllowed_->setFont(ui::font({ui::Face::Tahoma, 16, true}));
     timeAllowed_->setAlignment(Qt::AlignCenter);
     timeAllowed_->setMaxLength(4);
@@ -130,18 +160,8 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     timeAllowed_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-.0-9]*")), this));
     connect(timeAllowed_, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-    showTimeBox(false);
-
-    // The click sounds by the sound setting in force, not by the new tick.
-    auto clickOne = [this] {
-        if (services_.settings.soundOn == 1)
-            services_.cues.play(Cue::TickBox);
-    };
-    connect(playSound_, &QCheckBox::clicked, this, clickOne);
-    connect(timersOn_, &QCheckBox::clicked, this, [this, clickOne](bool ticked) {
-        clickOne();
-        showTimeBox(ticked);
-    });
+    connect(timeAllowed_, &QLineEdit::textChanged, this, [this] { emit choicesChanged(chosen()); });
+    showTimeBox(shown.timersOn);
 
     for (std::size_t i = 0; i < playerCounts.size(); ++i) {
         const int players = static_cast<int>(i) + 1;
@@ -154,6 +174,14 @@ SetupWindow::SetupWindow(const ui::Services& services, QWidget* parent)
     connect(exit, &ui::Button::clicked, this, &SetupWindow::exitClicked);
 }
 
+Choices SetupWindow::chosen() const {
+    Choices c{.seconds = timeAllowed_ ? timeAllowed_->text() : QString(),
+              .computerLevel = computerLevel_};
+    for (std::size_t i = 0; i < kChoices.size(); ++i)
+        c.*kChoices[i].value = checks_[i]->isChecked();
+    return c;
+}
+
 void SetupWindow::showTimeBox(bool shown) {
     timeAllowedCaption_->setVisible(shown);
     secondsCaption_->setVisible(shown);
@@ -162,12 +190,11 @@ void SetupWindow::showTimeBox(bool shown) {
 }
 
 GameSetup SetupWindow::chosenSetup(int players) const {
+    const Choices c = chosen();
     return {.numPlayers = static_cast<std::int16_t>(players),
             .computerLevel = 0,
-            .timeAllowed = timersOn_->isChecked()
-                               ? timeAllowedFrom(timeAllowed_->text().toStdString())
-                               : std::int16_t{0},
-            .soundOn = static_cast<std::int16_t>(playSound_->isChecked() ? 1 : 0)};
+            .timeAllowed = c.timersOn ? timeAllowedFrom(c.seconds.toStdString()) : std::int16_t{0},
+            .soundOn = static_cast<std::int16_t>(c.playSound ? 1 : 0)};
 }
 
 void SetupWindow::closeEvent(QCloseEvent* event) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "Choices.h"
+
 #include "core/GameSetup.h"
 #include "ui/Services.h"
 
 #include <QWidget>
+
+#include <array>
 
 class QCheckBox;
 class QLineEdit;
@@ -19,9 +23,14 @@ class SetupWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SetupWindow(const ui::Services& services, QWidget* parent = nullptr);
+    // Its boxes as the player left them last time.
+    SetupWindow(const ui::Services& services, const Choices& shown, QWidget* parent = nullptr);
+
+    Choices chosen() const;
 
 signals:
+    // A box was ticked or cleared, or the time box edited: the choices to keep.
+    void choicesChanged(const Choices& choices);
     // A number of players was clicked: the set-up as the boxes then hold it, without a computer.
     void setupChosen(const GameSetup& setup);
     void rulesClicked();
@@ -36,8 +45,8 @@ private:
     GameSetup chosenSetup(int players) const;
 
     const ui::Services& services_;
-    QCheckBox* playSound_ = nullptr;
-    QCheckBox* timersOn_ = nullptr;
+    int computerLevel_;                  // kept as shown: the one-player window chooses it
+    std::array<QCheckBox*, 4> checks_{}; // sound, clocks, working, marks
     QLineEdit* timeAllowed_ = nullptr;
     ui::TextBox* timeAllowedCaption_ = nullptr;
     ui::TextBox* secondsCaption_ = nullptr;

@@ -37,14 +37,14 @@ QString breakLines(const QString& text, const QFont& font, int width) {
 
 } // namespace
 
-void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background) {
+void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background, QSize size) {
     window.setObjectName(QString::fromLatin1(objectName));
     ui::bareTitleBar(window);
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, ui::toQColor(background));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    ui::centreAt(window, kSmallWindow);
+    ui::centreAt(window, size);
 }
 
 void addLogo(QWidget& window, const ui::DataFolder& data) {

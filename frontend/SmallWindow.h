@@ -37,9 +37,10 @@ inline constexpr ui::ControlDesign kGameName{.name = "gameNameLabel",
 // The logo beside the set-up and one-player windows' choices.
 void addLogo(QWidget& window, const ui::DataFolder& data);
 
-// A fixed 372 x 438 window on its background colour, centred at its own size, with a bare
-// title bar.
-void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background);
+// A fixed window (372 x 438 unless told) on its background colour, centred at its own size, with a
+// bare title bar.
+void setUpSmallWindow(QWidget& window, const char* objectName, Rgb background,
+                      QSize size = kSmallWindow);
 
 // Shows a message whole in the room it may take: broken into lines between words, or inside a
 // word too long for a line (a path), the box as tall as its lines and placed in the room as

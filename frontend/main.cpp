@@ -108,13 +108,12 @@ int main(int argc, char** argv) {
         frontend::ActionScript::fromEnvironment(sound);
     ui::CuePlayer& cues = script ? static_cast<ui::CuePlayer&>(*script) : sound;
     const QDir saves(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const ui::Services services{settings,
-                                random,
-                                cues,
-                                clock,
-                                data,
-                                saves.filePath(QStringLiteral("lastgame.inf")),
-                                saves.filePath(QStringLiteral("highscores.txt"))};
+    const ui::Services services{
+        settings, random, cues, clock, data, saves.filePath(QStringLiteral("lastgame.inf")),
+        saves.filePath(QStringLiteral("highscores.txt")),
+        // ~/.config/tezzle/tezzle.conf on Linux
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("tezzle.conf"))};
 
     frontend::Program program(services, settings);
     QObject::connect(&program, &frontend::Program::quitRequested, &app, &QApplication::quit);

@@ -719,7 +719,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+39"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+59"/>
         <source>The Rules</source>
         <translation>Die Regeln</translation>
     </message>
@@ -818,7 +818,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+84"/>
+        <location filename="../board/BoardWindow.cpp" line="+86"/>
         <source>hexagon %1</source>
         <translation>Sechseck %1</translation>
     </message>
@@ -833,7 +833,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>%1-Punkte-Zone</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Computer (level %1)</source>
         <translation>Computer (Stufe %1)</translation>
     </message>
@@ -941,7 +941,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::frontend::Program</name>
     <message>
-        <location filename="../frontend/Program.cpp" line="+81"/>
+        <location filename="../frontend/Program.cpp" line="+82"/>
         <source>The game could not be saved: %1</source>
         <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
     </message>
@@ -949,22 +949,32 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+19"/>
+        <location filename="../frontend/SetupWindow.cpp" line="-84"/>
         <source>Play Sound</source>
         <translation>Ton an</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Timers On</source>
         <translation>Uhren an</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Show Working</source>
+        <translation>Rechenweg zeigen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Colour Marks</source>
+        <translation>Zeichen statt Farbe</translation>
+    </message>
+    <message>
+        <location line="+115"/>
         <source>Total time allowed in seconds</source>
         <translation>Erlaubte Gesamtzeit in Sekunden</translation>
     </message>
     <message numerus="yes">
-        <location line="+25"/>
+        <location line="+15"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n Spieler</numerusform>

@@ -23,7 +23,7 @@
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message numerus="yes">
-        <location filename="../board/BoardWindow.cpp" line="+258"/>
+        <location filename="../board/BoardWindow.cpp" line="+263"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1 second remaining %n</numerusform>
@@ -45,7 +45,7 @@
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message numerus="yes">
-        <location filename="../frontend/SetupWindow.cpp" line="+148"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+168"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n player</numerusform>

@@ -458,7 +458,7 @@ Sin opciones, el juego se abre en su ventana de título.
     <message>
         <location line="+7"/>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Haz clic en el botón de la derecha para probar a tirar los dados.</translation>
+        <translation>Pulsa el botón de la derecha para probar a tirar los dados.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -719,7 +719,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+39"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+59"/>
         <source>The Rules</source>
         <translation>Las reglas</translation>
     </message>
@@ -818,7 +818,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+84"/>
+        <location filename="../board/BoardWindow.cpp" line="+86"/>
         <source>hexagon %1</source>
         <translation>hexágono %1</translation>
     </message>
@@ -833,7 +833,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>zona de %1 puntos</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Computer (level %1)</source>
         <translation>Ordenador (nivel %1)</translation>
     </message>
@@ -941,7 +941,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::frontend::Program</name>
     <message>
-        <location filename="../frontend/Program.cpp" line="+81"/>
+        <location filename="../frontend/Program.cpp" line="+82"/>
         <source>The game could not be saved: %1</source>
         <translation>No se pudo guardar la partida: %1</translation>
     </message>
@@ -949,22 +949,32 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+19"/>
+        <location filename="../frontend/SetupWindow.cpp" line="-84"/>
         <source>Play Sound</source>
         <translation>Con sonido</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Timers On</source>
         <translation>Con reloj</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Show Working</source>
+        <translation>Mostrar el cálculo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Colour Marks</source>
+        <translation>Marcas de color</translation>
+    </message>
+    <message>
+        <location line="+115"/>
         <source>Total time allowed in seconds</source>
         <translation>Tiempo total permitido en segundos</translation>
     </message>
     <message numerus="yes">
-        <location line="+25"/>
+        <location line="+15"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n jugador</numerusform>

@@ -145,12 +145,12 @@
     <message>
         <location filename="../frontend/FileWords.cpp" line="+30"/>
         <source>Cannot create the folder %1: %2.</source>
-        <translation>Impossible de créer le dossier %1 : %2.</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 was saved, but it may be lost if the computer stops now: %2.</source>
-        <translation>%1 a été enregistré, mais peut être perdu si l'ordinateur s'arrête maintenant : %2.</translation>
+        <translation>%1 a été enregistré, mais peut être perdu si l&apos;ordinateur s&apos;arrête maintenant&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -180,7 +180,7 @@
     <message>
         <location line="+3"/>
         <source>Cannot save %1: %2 (while %3). The previous file is unchanged.</source>
-        <translation>Impossible d'enregistrer %1 : %2 (pendant : %3). Le fichier précédent n'a pas changé.</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2 (pendant&#xa0;: %3). Le fichier précédent n&apos;a pas changé.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -230,12 +230,12 @@
     <message>
         <location line="+3"/>
         <source>The board adjacency file connarray.dat ends too soon%1.</source>
-        <translation>Le fichier des voisins du plateau, connarray.dat, s'arrête trop tôt%1.</translation>
+        <translation>Le fichier des voisins du plateau, connarray.dat, s&apos;arrête trop tôt%1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The board adjacency file connarray.dat holds something that is not a number%1.</source>
-        <translation>Le fichier des voisins du plateau, connarray.dat, contient autre chose qu'un nombre%1.</translation>
+        <translation>Le fichier des voisins du plateau, connarray.dat, contient autre chose qu&apos;un nombre%1.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -245,7 +245,7 @@
     <message>
         <location line="+6"/>
         <source>The board adjacency file connarray.dat names a hexagon that is not on the board%1.</source>
-        <translation>Le fichier des voisins du plateau, connarray.dat, nomme un hexagone qui n'est pas sur le plateau%1.</translation>
+        <translation>Le fichier des voisins du plateau, connarray.dat, nomme un hexagone qui n&apos;est pas sur le plateau%1.</translation>
     </message>
 </context>
 <context>
@@ -719,7 +719,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+39"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+59"/>
         <source>The Rules</source>
         <translation>Les règles</translation>
     </message>
@@ -818,7 +818,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+84"/>
+        <location filename="../board/BoardWindow.cpp" line="+86"/>
         <source>hexagon %1</source>
         <translation>hexagone %1</translation>
     </message>
@@ -833,7 +833,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>zone à %1 points</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Computer (level %1)</source>
         <translation>Ordinateur (niveau %1)</translation>
     </message>
@@ -941,7 +941,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::frontend::Program</name>
     <message>
-        <location filename="../frontend/Program.cpp" line="+81"/>
+        <location filename="../frontend/Program.cpp" line="+82"/>
         <source>The game could not be saved: %1</source>
         <translation>Partie non enregistrée&#xa0;: %1</translation>
     </message>
@@ -949,22 +949,32 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+19"/>
+        <location filename="../frontend/SetupWindow.cpp" line="-84"/>
         <source>Play Sound</source>
         <translation>Avec son</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Timers On</source>
         <translation>Avec chrono</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Show Working</source>
+        <translation>Montrer le calcul</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Colour Marks</source>
+        <translation>Repères de couleur</translation>
+    </message>
+    <message>
+        <location line="+115"/>
         <source>Total time allowed in seconds</source>
         <translation>Temps total en secondes</translation>
     </message>
     <message numerus="yes">
-        <location line="+25"/>
+        <location line="+15"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n joueur</numerusform>

@@ -719,7 +719,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+39"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+59"/>
         <source>The Rules</source>
         <translation>Le regole</translation>
     </message>
@@ -818,7 +818,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+84"/>
+        <location filename="../board/BoardWindow.cpp" line="+86"/>
         <source>hexagon %1</source>
         <translation>esagono %1</translation>
     </message>
@@ -833,7 +833,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>zona da %1 punti</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Computer (level %1)</source>
         <translation>Computer (livello %1)</translation>
     </message>
@@ -941,7 +941,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::frontend::Program</name>
     <message>
-        <location filename="../frontend/Program.cpp" line="+81"/>
+        <location filename="../frontend/Program.cpp" line="+82"/>
         <source>The game could not be saved: %1</source>
         <translation>Impossibile salvare la partita: %1</translation>
     </message>
@@ -949,22 +949,32 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+19"/>
+        <location filename="../frontend/SetupWindow.cpp" line="-84"/>
         <source>Play Sound</source>
         <translation>Suoni attivi</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Timers On</source>
         <translation>Timer attivi</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Show Working</source>
+        <translation>Mostra il calcolo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Colour Marks</source>
+        <translation>Segni dei colori</translation>
+    </message>
+    <message>
+        <location line="+115"/>
         <source>Total time allowed in seconds</source>
         <translation>Tempo totale concesso in secondi</translation>
     </message>
     <message numerus="yes">
-        <location line="+25"/>
+        <location line="+15"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n giocatore</numerusform>

@@ -122,8 +122,8 @@
         <location line="+5"/>
         <source>%n points to %1</source>
         <translation>
-            <numerusform>%n punt voor %1</numerusform>
-            <numerusform>%n punten voor %1</numerusform>
+            <numerusform>%n punt: %1</numerusform>
+            <numerusform>%n punten: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -291,7 +291,7 @@
     <message>
         <location line="+11"/>
         <source>Level 1 - Easy</source>
-        <translation>Niveau 1 - Makkelijk</translation>
+        <translation>Niveau 1 - Simpel</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -719,7 +719,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+39"/>
+        <location filename="../frontend/SetupWindow.cpp" line="+59"/>
         <source>The Rules</source>
         <translation>De regels</translation>
     </message>
@@ -818,7 +818,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+84"/>
+        <location filename="../board/BoardWindow.cpp" line="+86"/>
         <source>hexagon %1</source>
         <translation>zeshoek %1</translation>
     </message>
@@ -833,7 +833,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>zone van %1 punten</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>Computer (level %1)</source>
         <translation>Computer (niveau %1)</translation>
     </message>
@@ -941,7 +941,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::frontend::Program</name>
     <message>
-        <location filename="../frontend/Program.cpp" line="+81"/>
+        <location filename="../frontend/Program.cpp" line="+82"/>
         <source>The game could not be saved: %1</source>
         <translation>Het spel kon niet worden opgeslagen: %1</translation>
     </message>
@@ -949,22 +949,32 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::frontend::SetupWindow</name>
     <message>
-        <location filename="../frontend/SetupWindow.cpp" line="+19"/>
+        <location filename="../frontend/SetupWindow.cpp" line="-84"/>
         <source>Play Sound</source>
         <translation>Geluid aan</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Timers On</source>
         <translation>Klok aan</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Show Working</source>
+        <translation>Toon de berekening</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Colour Marks</source>
+        <translation>Kleurtekens</translation>
+    </message>
+    <message>
+        <location line="+115"/>
         <source>Total time allowed in seconds</source>
         <translation>Totale tijd in seconden</translation>
     </message>
     <message numerus="yes">
-        <location line="+25"/>
+        <location line="+15"/>
         <source>%n player(s)</source>
         <translation>
             <numerusform>%n speler</numerusform>

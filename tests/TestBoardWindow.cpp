@@ -244,19 +244,11 @@ private slots:
         QCOMPARE(p.cues.played.back(), Cue::GameOver);
     }
 
-    // Every caption fits its box, the longest banners stand clear of Throw Dice and the logo,
-    // and a screen reader can tell what each control is.
-    void captionsFitAndReadAloud() {
+    // A screen reader can tell what each control is (captions whole and apart: the language
+    // suite).
+    void readAloud() {
         TestProgram p;
         Board b(p, GameSetup{.numPlayers = 4, .timeAllowed = 600});
-        find<QWidget>(*b.window, "illegalMoveLabel")->show();
-        QCOMPARE(layoutFaults(*b.window), QStringList());
-        auto* banner = find<ui::TextBox>(*b.window, "bannerLabel");
-        for (const char* text : {"YELLOW HAS WON!", "500 points to Yellow", "GREEN HAS WON!",
-                                 "700 points scored", "Yellow to Play"}) {
-            banner->setText(text);
-            QVERIFY2(banner->geometry().left() > 217 && banner->geometry().right() < 629, text);
-        }
         const struct {
             const char* name;
             QAccessible::Role role;

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <vector>
 
 namespace harness {
@@ -42,7 +43,8 @@ struct TestProgram {
                    clock,
                    tezzle::ui::DataFolder(QStringLiteral(TEZZLE_BIN_DIR "/data")),
                    folder.filePath(QStringLiteral("lastgame.inf")),
-                   folder.filePath(QStringLiteral("highscores.txt"))} {
+                   folder.filePath(QStringLiteral("highscores.txt")),
+                   folder.filePath(QStringLiteral("tezzle.conf"))} {
         tezzle::ui::loadFonts();
         tezzle::ui::installAccessibility();
         settings.connarray = tezzle::gridConnArray();
@@ -67,10 +69,13 @@ struct TestProgram {
                 break;
             clock.now_ = std::max(clock.now_, firstDue);
             first->sync();
+            if (afterWake)
+                afterWake();
         }
         clock.now_ = until;
     }
 
+    std::function<void()> afterWake; // a look at the game after each wake-up, for checkers
     QTemporaryDir folder;
     tezzle::Settings settings;
     ScriptedRandom random;
@@ -146,13 +151,24 @@ inline QStringList layoutFaults(const QWidget& window) {
     for (const auto* box : window.findChildren<tezzle::ui::TextBox*>())
         check(box, box->text(), box->look());
     for (const auto* button : window.findChildren<QAbstractButton*>()) {
-        if (const auto* own = qobject_cast<const tezzle::ui::Button*>(button))
+        if (const auto* own = qobject_cast<const tezzle::ui::Button*>(button)) {
             check(own, own->text(), own->look());
-        else if (button->isVisibleTo(&window) && button->width() < button->sizeHint().width())
+            continue;
+        }
+        if (!button->isVisibleTo(&window))
+            continue;
+        // A check box or option: its whole caption, clear of the controls beside it (the boxes of
+        // a column overlap by a pixel, as designed).
+        if (button->width() < button->sizeHint().width())
             tooBig << QStringLiteral("%1 \"%2\" needs %3 in %4")
                           .arg(button->objectName(), button->text())
                           .arg(button->sizeHint().width())
                           .arg(button->width());
+        for (const auto* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other->isVisibleTo(&window) && other->geometry().intersects(button->geometry()) &&
+                (!qobject_cast<const QAbstractButton*>(other) ||
+                 qobject_cast<const tezzle::ui::Button*>(other)))
+                tooBig << button->objectName() + " runs into " + other->objectName();
     }
     // Controls inside a panel may slide out of its view (the Cheat Chart's table) by design.
     for (const auto* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -162,8 +178,8 @@ inline QStringList layoutFaults(const QWidget& window) {
     return tooBig;
 }
 
-// The captions whose glyphs touch another caption's, or a picture's opaque area when pictures
-// count as ink (over a picture a caption is hard to read, or hidden).
+// The captions whose glyphs touch another caption's or a button, or a picture's opaque area when
+// pictures count as ink (over a picture a caption is hard to read, or hidden).
 inline QStringList inkClashes(QWidget& window, bool picturesAreInk) {
     const int width = window.width();
     std::vector<QString> inkedBy(static_cast<std::size_t>(width * window.height()));
@@ -180,23 +196,29 @@ inline QStringList inkClashes(QWidget& window, bool picturesAreInk) {
                         owner(at) = picture->objectName();
         }
     QStringList clashes;
-    for (auto* box : window.findChildren<tezzle::ui::TextBox*>(Qt::FindDirectChildrenOnly)) {
-        if (box->text().isEmpty() || !box->isVisibleTo(&window))
+    QList<QWidget*> captions;
+    for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (auto* box = qobject_cast<tezzle::ui::TextBox*>(w); box && !box->text().isEmpty())
+            captions << w;
+        else if (qobject_cast<tezzle::ui::Button*>(w))
+            captions << w; // a button's box counts whole
+    for (QWidget* caption : captions) {
+        if (!caption->isVisibleTo(&window))
             continue;
-        QImage ink(box->size(), QImage::Format_ARGB32_Premultiplied);
+        QImage ink(caption->size(), QImage::Format_ARGB32_Premultiplied);
         ink.fill(Qt::transparent);
-        box->render(&ink, {}, {}, QWidget::DrawChildren);
+        caption->render(&ink, {}, {}, QWidget::DrawChildren);
         for (int y = 0; y < ink.height(); ++y)
             for (int x = 0; x < ink.width(); ++x) {
-                const QPoint at = box->pos() + QPoint(x, y);
+                const QPoint at = caption->pos() + QPoint(x, y);
                 if (qAlpha(ink.pixel(x, y)) == 0 || !window.rect().contains(at))
                     continue;
-                if (!owner(at).isEmpty() && owner(at) != box->objectName()) {
-                    clashes << box->objectName() + " runs into " + owner(at);
+                if (!owner(at).isEmpty() && owner(at) != caption->objectName()) {
+                    clashes << caption->objectName() + " runs into " + owner(at);
                     y = ink.height();
                     break;
                 }
-                owner(at) = box->objectName();
+                owner(at) = caption->objectName();
             }
     }
     return clashes;

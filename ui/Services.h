@@ -21,6 +21,7 @@ struct Services {
     DataFolder data;
     QString savedGamePath; // lastgame.inf
     QString highScorePath; // highscores.txt
+    QString choicesPath;   // the set-up's choices, kept between runs
 };
 
 } // namespace tezzle::ui
