@@ -156,7 +156,8 @@ private slots:
     void startsFromAnyFolder_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("sound"); // whether the sound module is loaded
+        QTest::addColumn<bool>("sound");        // whether the sound module is loaded
+        QTest::addColumn<QByteArray>("script"); // played through the action hook
         // An Exec value as the desktop splits it: words, with double-quoted ones taken whole.
         QStringList exec;
         for (const QRegularExpressionMatch& m :
@@ -165,21 +166,24 @@ private slots:
             exec << (m.hasCaptured(1) ? m.captured(1) : m.captured(2));
         const QString game = installed("bin/tezzle");
         QCOMPARE(QFileInfo(exec.value(0)).canonicalFilePath(), QFileInfo(game).canonicalFilePath());
-        QTest::newRow("the menu entry's command") << exec << "titleWindow" << true;
+        QTest::newRow("the menu entry's command") << exec << "titleWindow" << true << QByteArray();
         // A game at once needs the board's adjacency file from the data folder.
+        // The benchmarks' hook plays it, and reports.
         QTest::newRow("a game at once")
-            << QStringList{game, "--players", "2", "--no-sound"} << "boardWindow" << false;
+            << QStringList{game, "--players", "2", "--no-sound"} << "boardWindow" << false
+            << QByteArray("click throwDiceButton\nname boardWindow/dieBox0\nclick nowhere\n");
         // Away from share/tezzle the title window tells why no game can be played: so the
         // game above did read the installed folder.
         QTest::newRow("without its data")
             << QStringList{lone.filePath("bin/tezzle"), "--players", "2", "--no-sound"}
-            << "titleWindow" << false;
+            << "titleWindow" << false << QByteArray();
     }
 
     void startsFromAnyFolder() {
         QFETCH(QStringList, command);
         QFETCH(QString, window);
         QFETCH(bool, sound);
+        QFETCH(QByteArray, script);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("TEZZLE_REPORT_FIRST_PAINT", "1");
@@ -189,16 +193,23 @@ private slots:
         for (const char* xdg : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
             env.remove(xdg);
         QProcess game;
-        game.setProcessEnvironment(env);
         game.setWorkingDirectory(home.path());
+        if (!script.isEmpty())
+            env.insert("TEZZLE_ACTIONS", "1");
+        game.setProcessEnvironment(env);
         game.start(command.front(), command.mid(1));
+        game.write(script);
         // The program prints "first-paint <time> <window> <cpu>" once its first window is on
         // the screen, and then loads its sound module if the sound is on and it has one.
         QString out;
-        while (!out.contains('\n') && game.state() != QProcess::NotRunning &&
+        const QRegularExpression firstPaint("(?:^|\n)(first-paint [^\n]*)\n");
+        while (!firstPaint.match(out).hasMatch() && game.state() != QProcess::NotRunning &&
                game.waitForReadyRead(30000))
             out += QString::fromUtf8(game.readAllStandardOutput());
-        const QStringList words = out.split('\n').front().split(' ');
+        const QStringList words = firstPaint.match(out).captured(1).split(' ');
+        while (!script.isEmpty() && !out.contains("missing nowhere") &&
+               game.waitForReadyRead(30000))
+            out += QString::fromUtf8(game.readAllStandardOutput());
         const QString maps = QStringLiteral("/proc/%1/maps").arg(game.processId());
         // Loaded at once if at all: a module not there half a second later is not loaded.
         const bool loaded = QTest::qWaitFor(
@@ -209,6 +220,12 @@ private slots:
         QCOMPARE(words[2], window);
         QVERIFY2(loaded == sound, sound ? "the sound module was not loaded after the first paint"
                                         : "the sound module was loaded with the sound off");
+        if (!script.isEmpty())
+            for (const char* report :
+                 {"\ndid [0-9.]+ click throwDiceButton\n", "\nshown [0-9.]+ board [0-4]\n",
+                  "\nname boardWindow/dieBox0 .+\n", "\nmissing nowhere\n"})
+                QVERIFY2(("\n" + out).contains(QRegularExpression(report)),
+                         qPrintable(report + out));
     }
 };
 
