@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
@@ -30,6 +31,7 @@ namespace {
 // line and status 1; once the window system has answered, the others go out as they came.
 struct DisplayGuard {
     static inline QtMessageHandler previous = nullptr;
+    static inline const QTranslator* words = nullptr; // the game's, loaded before Qt starts
     static inline std::vector<std::pair<QtMsgType, QString>> held;
 
     static void handle(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -37,9 +39,11 @@ struct DisplayGuard {
             held.emplace_back(type, message);
             return;
         }
-        const QString line = QCoreApplication::translate(
+        static const char* const kNoDisplay = QT_TRANSLATE_NOOP(
             "main", "tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not "
                     "set, or does not answer)\n");
+        const QString translated = words ? words->translate("main", kNoDisplay) : QString();
+        const QString line = translated.isEmpty() ? QString::fromUtf8(kNoDisplay) : translated;
         std::fputs(qPrintable(line), stderr);
         std::fflush(stderr);
         std::_Exit(1);
@@ -81,6 +85,10 @@ int main(int argc, char** argv) {
     }
     const frontend::Options options = frontend::parseOptions(arguments);
 
+    QTranslator early;
+    if (early.load(QLocale(), QStringLiteral("tezzle"), QStringLiteral("_"),
+                   ui::DataFolder::besideProgram().path("translations")))
+        DisplayGuard::words = &early;
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv);
     QApplication& app = *application;
     // The desktop finds the game's menu entry and icon by this name.

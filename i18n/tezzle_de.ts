@@ -808,7 +808,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>main</name>
     <message>
-        <location filename="../frontend/main.cpp" line="+40"/>
+        <location filename="../frontend/main.cpp" line="+42"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
         <translation>tezzle: kein Bildschirm, auf dem sich ein Fenster öffnen lässt (DISPLAY oder WAYLAND_DISPLAY ist nicht gesetzt oder antwortet nicht)

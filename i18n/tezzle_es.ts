@@ -808,7 +808,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>main</name>
     <message>
-        <location filename="../frontend/main.cpp" line="+40"/>
+        <location filename="../frontend/main.cpp" line="+42"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
         <translation>tezzle: no hay pantalla donde abrir una ventana (DISPLAY o WAYLAND_DISPLAY no está definida o no responde)

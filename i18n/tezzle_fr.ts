@@ -808,7 +808,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>main</name>
     <message>
-        <location filename="../frontend/main.cpp" line="+40"/>
+        <location filename="../frontend/main.cpp" line="+42"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
         <translation>tezzle : aucun écran où ouvrir une fenêtre (DISPLAY ou WAYLAND_DISPLAY n&apos;est pas défini, ou ne répond pas)

@@ -808,7 +808,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>main</name>
     <message>
-        <location filename="../frontend/main.cpp" line="+40"/>
+        <location filename="../frontend/main.cpp" line="+42"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
         <translation>tezzle: nessuno schermo su cui aprire una finestra (DISPLAY o WAYLAND_DISPLAY non è impostato, o non risponde)

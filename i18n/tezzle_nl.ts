@@ -808,7 +808,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>main</name>
     <message>
-        <location filename="../frontend/main.cpp" line="+40"/>
+        <location filename="../frontend/main.cpp" line="+42"/>
         <source>tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not set, or does not answer)
 </source>
         <translation>tezzle: geen beeldscherm om een venster op te openen (DISPLAY of WAYLAND_DISPLAY is niet ingesteld of antwoordt niet)

@@ -9,7 +9,10 @@
 namespace tezzle::ui {
 
 DataFolder DataFolder::besideProgram() {
-    const QDir program(QCoreApplication::applicationDirPath());
+    // Before the application object exists (its words for a failed start), the kernel's link.
+    const QDir program(QCoreApplication::instance()
+                           ? QCoreApplication::applicationDirPath()
+                           : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     if (QFileInfo::exists(program.filePath(QStringLiteral("data/connarray.dat"))))
         return DataFolder(program.filePath(QStringLiteral("data")));
     return DataFolder(QDir::cleanPath(program.filePath(QStringLiteral("../share/tezzle"))));
