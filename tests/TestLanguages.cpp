@@ -92,6 +92,7 @@ void gameOfFour(TestProgram& t, Program& p, tezzle::help::Help&, const Check& ch
     p.quickStart({.numPlayers = 4, .timeAllowed = 600});
     playTurn(t, 17);
     QWidget& board = *window("boardWindow");
+    QVERIFY(find(board, "playerMark3")->isVisible());
     check(board);
     using tezzle::Banner;
     std::vector<Banner> banners{Banner::pointsScored(500), Banner::gameOver(), Banner::outOfTime()};
