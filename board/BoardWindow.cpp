@@ -167,11 +167,14 @@ void BoardWindow::buildMarks() {
     for (int i = 0; i < 4; ++i) {
         auto* mark = new ui::Picture(this);
         mark->setObjectName(QStringLiteral("playerMark%1").arg(i));
-        mark->setGeometry({kMarkPlace + QPoint(0, kPanelStep * i), QSize(kMarkSize, kMarkSize)});
+        const bool computer = i == 1 && game_.computerLevel() > 0;
+        mark->setGeometry({computer ? kComputerMarkPlace : kMarkPlace + QPoint(0, kPanelStep * i),
+                           QSize(kMarkSize, kMarkSize)});
         mark->setPixmap(services_.data.picture(ui::playerMarkPicture(i), devicePixelRatioF()));
         mark->setAccessibleName(markDescription(i));
         marks_[i] = mark;
-        names_[i]->move(names_[i]->pos() - QPoint(kMarkRoom, 0));
+        if (!computer)
+            names_[i]->move(names_[i]->pos() - QPoint(kMarkRoom, 0));
     }
     controls_.illegalMove->setTextColour(ui::toQColor(kMarkedLineColour));
     controls_.typedNumber->setTextColour(ui::toQColor(kMarkedLineColour));

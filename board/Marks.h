@@ -18,6 +18,8 @@ namespace tezzle::board {
 inline constexpr QPoint kMarkPlace{678, 377};
 inline constexpr int kMarkSize = 22;
 inline constexpr int kMarkRoom = 24;
+// The computer's two-line name has no room to move left of: its mark stands under its score box.
+inline constexpr QPoint kComputerMarkPlace{737, 449};
 
 // The message lines are written straight on the board's blue, where white reads poorly.
 inline constexpr Rgb kMarkedLineColour = colours::kBlack;
