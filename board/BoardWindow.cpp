@@ -2,12 +2,14 @@
 
 #include "BoardLayout.h"
 #include "BoardLook.h"
+#include "Marks.h"
 
 #include "core/Geometry.h"
 #include "files/SavedGameFile.h"
 #include "ui/Centre.h"
 #include "ui/Controls.h"
 #include "ui/CuePlayer.h"
+#include "ui/Marks.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -64,9 +66,12 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     ui::bareTitleBar(*this);
     ui::centreform(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    background_ = services_.data.picture("Images/tezzle3.bmp", devicePixelRatioF());
+    background_ = services_.data.picture(
+        options_.colourMarks ? ui::kMarkedBoardPicture : "Images/tezzle3.bmp", devicePixelRatioF());
     buildBoard();
     buildControls();
+    if (options_.colourMarks)
+        buildMarks();
     controls_.throwDice->setFocus(); // Space throws, Enter on the button too
     render();
     driver_.rearm(); // a restored game announces its player at once
@@ -158,6 +163,27 @@ void BoardWindow::buildControls() {
     }
 }
 
+void BoardWindow::buildMarks() {
+    for (int i = 0; i < 4; ++i) {
+        auto* mark = new ui::Picture(this);
+        mark->setObjectName(QStringLiteral("playerMark%1").arg(i));
+        const bool computer = i == 1 && game_.computerLevel() > 0;
+        mark->setGeometry({computer ? kComputerMarkPlace : kMarkPlace + QPoint(0, kPanelStep * i),
+                           QSize(kMarkSize, kMarkSize)});
+        mark->setPixmap(services_.data.picture(ui::playerMarkPicture(i), devicePixelRatioF()));
+        mark->setAccessibleName(markDescription(i));
+        marks_[i] = mark;
+        if (!computer)
+            names_[i]->move(names_[i]->pos() - QPoint(kMarkRoom, 0));
+    }
+    controls_.illegalMove->setTextColour(ui::toQColor(kMarkedLineColour));
+    controls_.typedNumber->setTextColour(ui::toQColor(kMarkedLineColour));
+}
+
+std::string BoardWindow::pictureName(std::string plain) const {
+    return options_.colourMarks ? ui::markedPicture(plain) : plain;
+}
+
 template <class Action> void BoardWindow::input(Action&& action) {
     if (game_.closed())
         return;
@@ -231,6 +257,8 @@ void BoardWindow::render() {
         dice_[i]->setText(box.face == 0 ? QString() : QString::number(box.face));
         dice_[i]->setEnabled(box.enabled);
         dice_[i]->setBackground(ui::toQColor(dieColour(box.tint)));
+        if (options_.colourMarks)
+            showMarkedDie(*dice_[i], dieColour(box.tint), box.enabled);
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
     if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
@@ -254,6 +282,8 @@ void BoardWindow::renderPlayers(const GameState& s) {
         const QString player = names_[i]->text();
         names_[i]->setVisible(panel.shown);
         scores_[i]->setVisible(panel.shown);
+        if (marks_[i] != nullptr)
+            marks_[i]->setVisible(panel.shown);
         scores_[i]->setText(panel.score ? QString::number(*panel.score) : QString());
         scores_[i]->setEnabled(panel.inPlay);
         setAccessibleText(scores_[i], tr("%1 score %2").arg(player, scores_[i]->text()).trimmed());
@@ -270,13 +300,13 @@ void BoardWindow::renderBoard(const GameState& s) {
         numbers_[n]->setVisible(!covered);
         if (covered && counterShown_[n] != s.owners[n]) {
             counterShown_[n] = s.owners[n];
-            counters_[n]->setPixmap(
-                services_.data.picture(ui::counterPicture(n, s.owners[n]), devicePixelRatioF()));
+            counters_[n]->setPixmap(services_.data.picture(
+                pictureName(ui::counterPicture(n, s.owners[n])), devicePixelRatioF()));
         }
         counters_[n]->setVisible(covered);
     }
     if (s.flashCounterAt >= kFirstNumber) {
-        const std::string picture = ui::whiteCounterPicture(s.flashCounterAt);
+        const std::string picture = pictureName(ui::whiteCounterPicture(s.flashCounterAt));
         if (picture != flashShown_) {
             flashShown_ = picture;
             flashCounter_->setPixmap(services_.data.picture(flashShown_, devicePixelRatioF()));

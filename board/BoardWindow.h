@@ -76,6 +76,8 @@ private:
     void buildBoard();
     bool typingKey(const QKeyEvent& key);
     void setHint(const QString& hint);
+    void buildMarks();
+    std::string pictureName(std::string plain) const; // the marked twin if marks are shown
 
     const ui::Services& services_;
     const BoardOptions options_;
@@ -97,6 +99,7 @@ private:
     std::array<ui::TextBox*, 4> names_{};
     std::array<ui::TextBox*, 4> scores_{};
     std::array<ui::TextBox*, 4> clocks_{};
+    std::array<ui::Picture*, 4> marks_{};         // beside the names, if marks are shown
     std::array<ui::Button*, 101> numbers_{};      // 1 to 100
     std::array<ui::Picture*, 101> counters_{};    // 1 to 100
     std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds

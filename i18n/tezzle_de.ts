@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOPPELT</translation>
     </message>
+    <message>
+        <location filename="../board/Marks.cpp" line="+25"/>
+        <source>Blue counters: square</source>
+        <translation>Blaue Spielsteine: Quadrat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red counters: triangle</source>
+        <translation>Rote Spielsteine: Dreieck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green counters: cross</source>
+        <translation>Grüne Spielsteine: Kreuz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow counters: star</source>
+        <translation>Gelbe Spielsteine: Stern</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+91"/>
         <source>hexagon %1</source>
         <translation>Sechseck %1</translation>
     </message>
@@ -838,7 +858,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Computer (Stufe %1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+107"/>
         <source>die %1 %2</source>
         <translation>Würfel %1 %2</translation>
     </message>
@@ -848,7 +868,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Deine Zahl: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 score %2</source>
         <translation>%1 Punktestand %2</translation>
     </message>

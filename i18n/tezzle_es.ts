@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOBLE</translation>
     </message>
+    <message>
+        <location filename="../board/Marks.cpp" line="+25"/>
+        <source>Blue counters: square</source>
+        <translation>Fichas azules: cuadrado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red counters: triangle</source>
+        <translation>Fichas rojas: triángulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green counters: cross</source>
+        <translation>Fichas verdes: cruz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow counters: star</source>
+        <translation>Fichas amarillas: estrella</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+91"/>
         <source>hexagon %1</source>
         <translation>hexágono %1</translation>
     </message>
@@ -838,7 +858,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Ordenador (nivel %1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+107"/>
         <source>die %1 %2</source>
         <translation>dado %1 %2</translation>
     </message>
@@ -848,7 +868,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Tu número: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 score %2</source>
         <translation>%1, puntuación %2</translation>
     </message>

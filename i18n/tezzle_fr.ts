@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOUBLE</translation>
     </message>
+    <message>
+        <location filename="../board/Marks.cpp" line="+25"/>
+        <source>Blue counters: square</source>
+        <translation>Jetons bleus : carré</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red counters: triangle</source>
+        <translation>Jetons rouges : triangle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green counters: cross</source>
+        <translation>Jetons verts : croix</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow counters: star</source>
+        <translation>Jetons jaunes : étoile</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+91"/>
         <source>hexagon %1</source>
         <translation>hexagone %1</translation>
     </message>
@@ -838,7 +858,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Ordinateur (niveau %1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+107"/>
         <source>die %1 %2</source>
         <translation>dé %1 %2</translation>
     </message>
@@ -848,7 +868,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Ton nombre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 score %2</source>
         <translation>score de %1&#xa0;: %2</translation>
     </message>

@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOPPIO</translation>
     </message>
+    <message>
+        <location filename="../board/Marks.cpp" line="+25"/>
+        <source>Blue counters: square</source>
+        <translation>Pedine blu: quadrato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red counters: triangle</source>
+        <translation>Pedine rosse: triangolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green counters: cross</source>
+        <translation>Pedine verdi: croce</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow counters: star</source>
+        <translation>Pedine gialle: stella</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+91"/>
         <source>hexagon %1</source>
         <translation>esagono %1</translation>
     </message>
@@ -838,7 +858,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Computer (livello %1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+107"/>
         <source>die %1 %2</source>
         <translation>dado %1 %2</translation>
     </message>
@@ -848,7 +868,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Il tuo numero: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 score %2</source>
         <translation>%1, punteggio %2</translation>
     </message>

@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DUBBEL</translation>
     </message>
+    <message>
+        <location filename="../board/Marks.cpp" line="+25"/>
+        <source>Blue counters: square</source>
+        <translation>Blauwe fiches: vierkant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red counters: triangle</source>
+        <translation>Rode fiches: driehoek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green counters: cross</source>
+        <translation>Groene fiches: kruis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow counters: star</source>
+        <translation>Gele fiches: ster</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+91"/>
         <source>hexagon %1</source>
         <translation>zeshoek %1</translation>
     </message>
@@ -838,7 +858,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Computer (niveau %1)</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+107"/>
         <source>die %1 %2</source>
         <translation>dobbelsteen %1 %2</translation>
     </message>
@@ -848,7 +868,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Jouw getal: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>%1 score %2</source>
         <translation>%1 score %2</translation>
     </message>

@@ -5,7 +5,11 @@
 
 #include "board/BoardLook.h"
 #include "board/BoardWindow.h"
+#include "board/Marks.h"
 #include "core/Geometry.h"
+#include "tools/ColourVision.h"
+#include "ui/Contrast.h"
+#include "ui/Marks.h"
 
 #include <QAccessible>
 #include <QPointer>
@@ -26,6 +30,9 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
             out << what;
     };
     const GameState& s = w.game().state();
+    auto picture = [&](const std::string& plain) {
+        return w.options().colourMarks ? ui::markedPicture(plain) : plain;
+    };
     const auto* banner = find<ui::TextBox>(w, "bannerLabel");
     expect(banner->text() == board::bannerText(s.banner) &&
                banner->look().text == ui::toQColor(board::bannerColour(s.bannerTint)),
@@ -50,7 +57,7 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
             tezzle::geometry::counterPosition(s.flashCounterAt, s.flashCounterAt == 100 ? 0 : 480));
         expect(s.flashCounterAt == 100 || flash->pos() == QPoint(at.x, at.y), "flash place");
         expect(flash->pixmap().cacheKey() ==
-                   data.picture(ui::whiteCounterPicture(s.flashCounterAt)).cacheKey(),
+                   data.picture(picture(ui::whiteCounterPicture(s.flashCounterAt))).cacheKey(),
                "flash picture");
     }
     for (int i = 0; i < 4; ++i) {
@@ -80,16 +87,16 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
                QString("hexagon %1").arg(n));
         if (covered)
             expect(counter->pixmap().cacheKey() ==
-                       data.picture(ui::counterPicture(n, s.owners[n])).cacheKey(),
+                       data.picture(picture(ui::counterPicture(n, s.owners[n]))).cacheKey(),
                    QString("counter %1").arg(n));
     }
     return out;
 }
 
 struct Board {
-    Board(TestProgram& program, const GameStart& start)
+    Board(TestProgram& program, const GameStart& start, board::BoardOptions options = {})
         : p(program)
-        , window(new BoardWindow(program.services, start)) {
+        , window(new BoardWindow(program.services, start, options)) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
     }
@@ -102,6 +109,63 @@ struct Board {
     TestProgram& p;
     QPointer<BoardWindow> window;
 };
+
+using vision::Srgb;
+Srgb at(const QImage& image, QPoint p) {
+    const QColor c = image.pixelColor(p);
+    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+}
+
+// The pixels of a piece seen with a deficiency: their mean colour in its colour area, on the plain
+// and the marked board, and the mask of its mark.
+struct Seen {
+    std::array<vision::Triple, 2> lab{}; // plain, marked
+    QSet<QPoint> mark;
+};
+Seen look(const QImage& plain, const QImage& marked, QPoint centre, vision::Deficiency d,
+          auto colourArea, auto markArea) {
+    Seen seen;
+    std::array<std::array<double, 3>, 2> sum{};
+    int count = 0;
+    for (int y = -30; y <= 30; ++y)
+        for (int x = -30; x <= 30; ++x) {
+            const QPoint p(x, y);
+            const Srgb a = at(plain, centre + p), b = at(marked, centre + p);
+            const Srgb c[] = {vision::simulate(a, d), vision::simulate(b, d)};
+            if (colourArea(p) && ++count)
+                for (std::size_t i = 0; i < 6; ++i)
+                    sum[i / 3][i % 3] += c[i / 3][i % 3];
+            // The marks are black or pale grey ink, where the plain board has colour.
+            const auto [low, high] = std::minmax({b[0], b[1], b[2]});
+            if (markArea(p) && high - low < 30 &&
+                std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 90)
+                seen.mark.insert(p);
+        }
+    for (std::size_t k = 0; k < 2; ++k)
+        seen.lab[k] =
+            vision::toLab({std::uint8_t(sum[k][0] / count), std::uint8_t(sum[k][1] / count),
+                           std::uint8_t(sum[k][2] / count)});
+    return seen;
+}
+
+// Two marks differ when a tenth of what either covers is not the other's.
+bool marksDiffer(const QSet<QPoint>& a, const QSet<QPoint>& b) {
+    return QSet(a).intersect(b).size() < 0.9 * QSet(a).unite(b).size();
+}
+
+// The highest contrast of any pixel of a picture against its background.
+double inkContrast(const QImage& image, Rgb background, int* inkPixels = nullptr) {
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const Srgb c = at(image, {x, y});
+            const double ratio = ui::contrastRatio({c[0], c[1], c[2]}, background);
+            best = std::max(best, ratio);
+            if (inkPixels != nullptr && ratio > 3)
+                ++*inkPixels;
+        }
+    return best;
+}
 
 } // namespace
 
@@ -242,6 +306,114 @@ private slots:
         QCOMPARE(std::count(p.cues.played.begin(), p.cues.played.end(), Cue::DiceThrown), 37);
         QCOMPARE(p.cues.played.size(), 37u * 2 + 1);
         QCOMPARE(p.cues.played.back(), Cue::GameOver);
+    }
+
+    void colourMarksTellPlayersAndZonesApart_data() {
+        QTest::addColumn<vision::Deficiency>("deficiency");
+        QTest::newRow("protanopia") << vision::Deficiency::Protanopia;
+        QTest::newRow("deuteranopia") << vision::Deficiency::Deuteranopia;
+        QTest::newRow("tritanopia") << vision::Deficiency::Tritanopia;
+    }
+
+    // Seen without one kind of cone, every two players' counters on a zone and every two zones
+    // differ in mark or clearly in colour; the marks change nothing when they are off.
+    void colourMarksTellPlayersAndZonesApart() {
+        QFETCH(vision::Deficiency, deficiency);
+        TestProgram p;
+        QStringList mismatched;
+        SavedGame game{.setup = {.numPlayers = 4}, .turnCounter = -1}; // each on every zone
+        for (const Zone& zone : kZones)
+            for (int player = 1; player <= 4; ++player)
+                game.board[zone.first + 2 * player - 1] = static_cast<std::int16_t>(player);
+        auto render = [&](board::BoardOptions options) {
+            Board b(p, game, options);
+            mismatched << b.mismatches();
+            return b.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage plain = render({.colourMarks = false}), marked = render({.colourMarks = true});
+        QCOMPARE(mismatched, QStringList());
+        QCOMPARE(plain, render({}));
+        const QPointF inCounter(
+            (geometry::hexagonCentre(1).x - geometry::counterPosition(1).x) / 15.0,
+            (geometry::hexagonCentre(1).y - geometry::counterPosition(1).y) / 15.0);
+        auto centre = [&](int n) {
+            const auto pixel = geometry::toPixels(geometry::counterPosition(n, n == 100 ? 0 : 480));
+            return (QPointF(pixel.x, pixel.y) + inCounter).toPoint();
+        };
+        // A counter's colour around its face, where its mark is; a hexagon's below its number's
+        // well, its mark above.
+        const auto ring = [](QPoint q) {
+            return std::abs(std::hypot(q.x(), q.y()) - 9) < 1;
+        };
+        const auto face = [](QPoint q) {
+            return std::hypot(q.x(), q.y()) < 9;
+        };
+        const auto foot = [](QPoint q) {
+            return std::abs(q.x()) < 4 && std::abs(q.y() - 20) < 3;
+        };
+        const auto top = [](QPoint q) {
+            return q.y() < -14;
+        };
+        std::vector<std::pair<int, Seen>> counters, zones; // by zone and player, by zone
+        for (int n = 1; n <= 100; ++n) {
+            const auto z = static_cast<int>(&zoneOf(n) - kZones.data());
+            if (const int owner = game.board[n]; owner != 0)
+                counters.emplace_back(z * 10 + owner,
+                                      look(plain, marked, centre(n), deficiency, ring, face));
+            else if (!isPrime(n) && (zones.empty() || zones.back().first != z))
+                zones.emplace_back(z, look(plain, marked, centre(n), deficiency, foot, top));
+        }
+        for (const auto* pieces : {&counters, &zones}) {
+            std::array<double, 2> closest{1000, 1000}; // plain, marked
+            int markedApart = 0, pairs = 0;
+            for (std::size_t i = 0; i < pieces->size(); ++i)
+                for (std::size_t j = i + 1; j < pieces->size(); ++j) {
+                    const auto& [a, seenA] = (*pieces)[i];
+                    const auto& [b, seenB] = (*pieces)[j];
+                    if (pieces == &counters && a / 10 != b / 10)
+                        continue; // counters are compared on the same zone
+                    const double dE = vision::deltaE2000(seenA.lab[1], seenB.lab[1]);
+                    const bool apart = marksDiffer(seenA.mark, seenB.mark);
+                    closest = {std::min(closest[0], vision::deltaE2000(seenA.lab[0], seenB.lab[0])),
+                               std::min(closest[1], dE)};
+                    markedApart += apart;
+                    ++pairs;
+                    QVERIFY2(apart || dE >= 15, qPrintable(QString("%1 and %2").arg(a).arg(b)));
+                }
+            qInfo("%s: smallest colour difference %.1f plain, %.1f marked; with marks %d of %d "
+                  "pairs apart by their marks",
+                  pieces == &counters ? "counters" : "zones", closest[0], closest[1], markedApart,
+                  pairs);
+        }
+    }
+
+    // With marks on, the dice digits in every colour and state and the message lines read.
+    void colourMarksReadOnEveryColour() {
+        TestProgram p;
+        Board b(p, GameSetup{.numPlayers = 4}, {.colourMarks = true});
+        auto* die = find<ui::TextBox>(*b.window, "dieBox0");
+        die->setText("8");
+        for (const Rgb colour :
+             {colours::kBlue, colours::kRed, colours::kGreen, colours::kYellow, colours::kWhite}) {
+            int settledInk = 0, greyedInk = 0;
+            for (const bool enabled : {true, false}) {
+                die->setBackground(ui::toQColor(colour));
+                die->setEnabled(enabled);
+                board::showMarkedDie(*die, colour, enabled);
+                const double ratio =
+                    inkContrast(die->grab().toImage().copy(die->rect().adjusted(1, 1, -1, -1)),
+                                colour, enabled ? &settledInk : &greyedInk);
+                qInfo("die %06x %d: %.2f", ui::toQColor(colour).rgb() & 0xffffff, enabled, ratio);
+                QVERIFY(ratio >= 4.5);
+            }
+            QVERIFY(greyedInk < settledInk * 0.85); // thinner: greyed
+        }
+        auto* line = find<ui::TextBox>(*b.window, "illegalMoveLabel");
+        line->show();
+        const double ratio =
+            inkContrast(b.window->grab(line->geometry()).toImage(), colours::kBoardBackground);
+        qInfo("illegal move: %.2f", ratio);
+        QVERIFY(ratio >= 4.5);
     }
 
     // A screen reader can tell what each control is (captions whole and apart: the language

@@ -83,12 +83,16 @@ void titleToComputerGame(TestProgram& t, Program& p, tezzle::help::Help&, const 
     check(*window("titleWindow"));
 }
 
-// A game of four with clocks: every banner and logo word in its box, the typing hints and an
-// illegal move, as the game shows them.
+// A game of four with clocks and colour marks: every banner and logo word in its box, the typing
+// hints and an illegal move, as the game shows them.
 void gameOfFour(TestProgram& t, Program& p, tezzle::help::Help&, const Check& check) {
+    p.start();
+    click("titleWindow", "okButton");
+    click("setupWindow", "colourMarksCheck");
     p.quickStart({.numPlayers = 4, .timeAllowed = 600});
     playTurn(t, 17);
     QWidget& board = *window("boardWindow");
+    QVERIFY(find(board, "playerMark3")->isVisible());
     check(board);
     using tezzle::Banner;
     std::vector<Banner> banners{Banner::pointsScored(500), Banner::gameOver(), Banner::outOfTime()};

@@ -63,6 +63,13 @@ void TextBox::setBackground(const QColor& colour) {
     update();
 }
 
+void TextBox::setGreyedColour(const QColor& colour) {
+    if (greyed_ == colour)
+        return;
+    greyed_ = colour;
+    update();
+}
+
 void TextBox::setTextFont(const QFont& font) {
     if (font == look_.font)
         return;
@@ -92,6 +99,12 @@ void TextBox::fitToText() {
 
 void TextBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (!isEnabled() && greyed_.isValid()) {
+        Look greyed = look_;
+        greyed.text = greyed_;
+        paintLook(p, rect(), greyed, text_, true, false);
+        return;
+    }
     paintLook(p, rect(), look_, text_, isEnabled(), false);
 }
 

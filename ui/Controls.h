@@ -44,6 +44,7 @@ public:
     void setText(const QString& text);
     void setTextColour(const QColor& colour);
     void setBackground(const QColor& colour);
+    void setGreyedColour(const QColor& colour); // instead of the common grey
     void setSizeToText(SizeToText mode);
     void setTextFont(const QFont& font); // a long message may need a smaller one
 
@@ -57,6 +58,7 @@ private:
     void fitToText();
 
     Look look_;
+    QColor greyed_; // invalid: the common grey
     QString text_;
     SizeToText sizeToText_ = SizeToText::Off;
 };

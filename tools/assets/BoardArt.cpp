@@ -1,6 +1,7 @@
 #include "BoardArt.h"
 
 #include "Art.h"
+#include "Marks.h"
 #include "ui/Players.h"
 
 #include <QPainter>
@@ -21,12 +22,15 @@ constexpr QSize kSpriteSize{64, 70};
 // The zone balls' square pictures stand at the left of the window on plain background.
 constexpr QRect kBallColumn(90 / 15, 120 / 15, 840 / 15, 7 * 840 / 15);
 
-QImage tileSprite(const ui::ZoneLook& zone, bool prime, int scale) {
+QImage tileSprite(const ui::ZoneLook& zone, bool prime, int scale, bool marked) {
     QImage sprite(kSpriteSize * scale, QImage::Format_ARGB32_Premultiplied);
     sprite.fill(Qt::transparent);
     QPainter p(&sprite);
     p.scale(scale, scale);
-    drawTile(p, QPointF(kSpriteCounterOrigin) + centreInCounter(), kBoardSide, zone, prime);
+    const QPointF centre = QPointF(kSpriteCounterOrigin) + centreInCounter();
+    drawTile(p, centre, kBoardSide, zone, prime);
+    if (marked)
+        drawZoneMark(p, centre, kBoardSide, zone);
     return sprite;
 }
 
@@ -74,11 +78,11 @@ QColor playerColour(int player) {
     return toQColor(ui::kPlayerLooks[static_cast<std::size_t>(player - 1)].colour);
 }
 
-BoardArt::BoardArt(int scale)
+BoardArt::BoardArt(int scale, bool marked)
     : scale_(scale) {
     for (std::size_t z = 0; z < ui::kZoneLooks.size(); ++z)
         for (const bool prime : {false, true})
-            tiles[z][prime ? 1 : 0] = tileSprite(ui::kZoneLooks[z], prime, scale);
+            tiles[z][prime ? 1 : 0] = tileSprite(ui::kZoneLooks[z], prime, scale, marked);
 }
 
 const QImage& BoardArt::tile(const ui::ZoneLook& zone, bool prime) const {
@@ -104,13 +108,16 @@ QImage BoardArt::board() const {
     return board;
 }
 
-QImage BoardArt::counter(const ui::ZoneLook& zone, bool prime, const QColor& colour) const {
+QImage BoardArt::counter(const ui::ZoneLook& zone, bool prime, const QColor& colour,
+                         std::optional<ui::MarkShape> mark) const {
     QImage counter(kCounterSize * scale_, kCounterSize * scale_, QImage::Format_RGB32);
     counter.fill(toQColor(colours::kBoardBackground));
     QPainter p(&counter);
     p.drawImage(-kSpriteCounterOrigin * scale_, tile(zone, prime));
     p.scale(scale_, scale_);
     drawCounter(p, centreInCounter(), kCounterRadius * kBoardSide, colour);
+    if (mark)
+        drawPlayerMark(p, centreInCounter(), kCounterRadius * kBoardSide, *mark);
     return counter;
 }
 

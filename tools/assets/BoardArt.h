@@ -2,6 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/Tables.h"
+#include "ui/Marks.h"
 #include "ui/Zones.h"
 
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QPointF>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The board picture and the counters that lie on it, placed to the pixel.
@@ -49,7 +51,8 @@ using Owners = std::array<int, 101>; // by hexagon: 0 free, else the player numb
 // each piece at twice its whole-pixel place, so the pictures still fit one another exactly.
 class BoardArt {
 public:
-    explicit BoardArt(int scale = 1);
+    // Marked, every hexagon carries its zone's mark.
+    explicit BoardArt(int scale = 1, bool marked = false);
 
     int scale() const { return scale_; }
 
@@ -57,8 +60,10 @@ public:
     // background.
     QImage board() const;
 
-    // A 32 x 32 counter (times the scale) of the given colour as it lies on a hexagon of the zone.
-    QImage counter(const ui::ZoneLook& zone, bool prime, const QColor& colour) const;
+    // A 32 x 32 counter (times the scale) of the given colour as it lies on a hexagon of the zone,
+    // with a player's mark if given.
+    QImage counter(const ui::ZoneLook& zone, bool prime, const QColor& colour,
+                   std::optional<ui::MarkShape> mark = std::nullopt) const;
 
     // The board as players see it during a game: the numbers of free hexagons, the counters of
     // covered ones. outline joins the centres of the hexagons given with a white line under the

@@ -3,6 +3,7 @@
 #include "Art.h"
 #include "BoardArt.h"
 #include "Illustrations.h"
+#include "Marks.h"
 #include "ui/Players.h"
 
 #include <QPainter>
@@ -53,6 +54,8 @@ std::vector<Picture> picturesAt(int scale) {
     pictures.push_back({QStringLiteral("Images/logo2.jpg"), logoImage(scale)});
     for (Picture& rules : rulesPictures(art))
         pictures.push_back(std::move(rules));
+    for (Picture& marked : markedPictures(scale))
+        pictures.push_back(std::move(marked));
     return pictures;
 }
 
