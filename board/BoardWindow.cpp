@@ -2,6 +2,8 @@
 
 #include "BoardLayout.h"
 #include "BoardLook.h"
+#include "ChainMarks.h"
+#include "WorkingLine.h"
 
 #include "core/Geometry.h"
 #include "files/SavedGameFile.h"
@@ -63,10 +65,15 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     setObjectName(QStringLiteral("boardWindow"));
     ui::bareTitleBar(*this);
     ui::centreform(*this);
+    if (options_.showWorking)
+        ui::centreAt(*this, ui::kLargeWindow + QSize(0, kWorkingStripHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     background_ = services_.data.picture("Images/tezzle3.bmp", devicePixelRatioF());
     buildBoard();
     buildControls();
+    chainMarks_ = new ChainMarks(this, label100Width_);
+    if (options_.showWorking)
+        working_ = std::make_unique<WorkingLine>(this);
     controls_.throwDice->setFocus(); // Space throws, Enter on the button too
     render();
     driver_.rearm(); // a restored game announces its player at once
@@ -245,6 +252,9 @@ void BoardWindow::render() {
                                                     : QString());
     renderPlayers(s);
     renderBoard(s);
+    chainMarks_->render(s.joiningChain);
+    if (working_)
+        working_->render(s);
 }
 
 void BoardWindow::renderPlayers(const GameState& s) {

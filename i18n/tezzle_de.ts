@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOPPELT</translation>
     </message>
+    <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 lässt sich nicht aus %2 bilden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Mit diesen Würfeln ließ sich keine freie Zahl bilden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Du hättest %1 für %2 Punkte bilden können.</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+93"/>
         <source>hexagon %1</source>
         <translation>Sechseck %1</translation>
     </message>
@@ -848,7 +868,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Deine Zahl: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>%1 score %2</source>
         <translation>%1 Punktestand %2</translation>
     </message>

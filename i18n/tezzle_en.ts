@@ -23,7 +23,7 @@
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message numerus="yes">
-        <location filename="../board/BoardWindow.cpp" line="+263"/>
+        <location filename="../board/BoardWindow.cpp" line="+273"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1 second remaining %n</numerusform>

@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOBLE</translation>
     </message>
+    <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 no se puede formar con %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Con estos dados no se podía formar ningún número libre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Podrías haber formado %1 por %2 puntos.</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+93"/>
         <source>hexagon %1</source>
         <translation>hexágono %1</translation>
     </message>
@@ -848,7 +868,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Tu número: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>%1 score %2</source>
         <translation>%1, puntuación %2</translation>
     </message>

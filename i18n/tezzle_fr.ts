@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOUBLE</translation>
     </message>
+    <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>On ne peut pas faire %1 avec %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Avec ces dés, aucun nombre libre n&apos;était possible.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Tu aurais pu faire %1 pour %2 points.</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+93"/>
         <source>hexagon %1</source>
         <translation>hexagone %1</translation>
     </message>
@@ -848,7 +868,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Ton nombre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>%1 score %2</source>
         <translation>score de %1&#xa0;: %2</translation>
     </message>

@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DOPPIO</translation>
     </message>
+    <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 non si può formare con %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Con questi dadi non si poteva formare nessun numero libero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Potevi formare %1 per %2 punti.</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+93"/>
         <source>hexagon %1</source>
         <translation>esagono %1</translation>
     </message>
@@ -848,7 +868,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Il tuo numero: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>%1 score %2</source>
         <translation>%1, punteggio %2</translation>
     </message>

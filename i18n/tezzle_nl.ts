@@ -131,6 +131,26 @@
         <source>DOUBLE</source>
         <translation>DUBBEL</translation>
     </message>
+    <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 kun je niet maken met %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Met deze dobbelstenen kon je geen vrij getal maken.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Je had %1 kunnen maken voor %2 punten.</translation>
+    </message>
 </context>
 <context>
     <name>Centre</name>
@@ -818,7 +838,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+86"/>
+        <location filename="../board/BoardWindow.cpp" line="+93"/>
         <source>hexagon %1</source>
         <translation>zeshoek %1</translation>
     </message>
@@ -848,7 +868,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Jouw getal: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>%1 score %2</source>
         <translation>%1 score %2</translation>
     </message>
