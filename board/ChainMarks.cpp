@@ -35,11 +35,11 @@ void ChainMarks::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::NoBrush);
     chain_.forEach([&](int n) {
         const geometry::Pixel at = geometry::toPixels(geometry::counterPosition(n, label100Width_));
-        const QRectF ring = QRectF(at.x, at.y, kCellSize, kCellSize).adjusted(2.5, 2.5, -2.5, -2.5);
-        // A dark edge keeps the white ring clear on the pale counters too.
-        p.setPen(QPen(QColor(0, 0, 0, 160), 5));
+        const QRectF ring = QRectF(at.x, at.y, kCellSize, kCellSize).adjusted(3, 3, -3, -3);
+        // A dark edge on each side keeps the gold ring clear on every counter's colour.
+        p.setPen(QPen(QColor(0, 0, 0, 190), 6));
         p.drawEllipse(ring);
-        p.setPen(QPen(QColor(255, 255, 255), 2.5));
+        p.setPen(QPen(QColor(255, 214, 0), 3));
         p.drawEllipse(ring);
     });
 }
