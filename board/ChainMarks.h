@@ -6,7 +6,7 @@
 
 namespace tezzle::board {
 
-// A light ring over each counter of the chain that joined hexagon 1 to hexagon 100, drawn over
+// A gold ring over each counter of the chain that joined hexagon 1 to hexagon 100, drawn over
 // the counters and passing every click through to them.
 class ChainMarks : public QWidget {
 public:
