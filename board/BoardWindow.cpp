@@ -2,7 +2,9 @@
 
 #include "BoardLayout.h"
 #include "BoardLook.h"
+#include "ChainMarks.h"
 #include "Marks.h"
+#include "WorkingLine.h"
 
 #include "core/Geometry.h"
 #include "files/SavedGameFile.h"
@@ -65,6 +67,8 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     setObjectName(QStringLiteral("boardWindow"));
     ui::bareTitleBar(*this);
     ui::centreform(*this);
+    if (options_.showWorking)
+        ui::centreAt(*this, ui::kLargeWindow + QSize(0, kWorkingStripHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     background_ = services_.data.picture(
         options_.colourMarks ? ui::kMarkedBoardPicture : "Images/tezzle3.bmp", devicePixelRatioF());
@@ -72,6 +76,9 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     buildControls();
     if (options_.colourMarks)
         buildMarks();
+    chainMarks_ = new ChainMarks(this, label100Width_);
+    if (options_.showWorking)
+        working_ = std::make_unique<WorkingLine>(this);
     controls_.throwDice->setFocus(); // Space throws, Enter on the button too
     render();
     driver_.rearm(); // a restored game announces its player at once
@@ -273,6 +280,9 @@ void BoardWindow::render() {
                                                     : QString());
     renderPlayers(s);
     renderBoard(s);
+    chainMarks_->render(s.joiningChain);
+    if (working_)
+        working_->render(s);
 }
 
 void BoardWindow::renderPlayers(const GameState& s) {

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,11 @@ class Button;
 class Picture;
 class TextBox;
 } // namespace tezzle::ui
+
+namespace tezzle::board {
+class ChainMarks;
+class WorkingLine;
+} // namespace tezzle::board
 
 namespace tezzle::board {
 
@@ -105,6 +111,8 @@ private:
     std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds
     std::string flashShown_;
     double label100Width_ = 0; // twips
+    ChainMarks* chainMarks_ = nullptr;
+    std::unique_ptr<WorkingLine> working_; // only when the player asked for the working
 };
 
 } // namespace tezzle::board

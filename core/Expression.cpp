@@ -70,10 +70,29 @@ int disorder(const Dice& dice, const std::string& text) {
     return inversions;
 }
 
-auto plainness(const Dice& dice, const std::string& text) {
-    return std::make_tuple(std::count(text.begin(), text.end(), '/'),
-                           std::count(text.begin(), text.end(), '-'),
-                           std::count(text.begin(), text.end(), '('), disorder(dice, text), text);
+// The values a derivation passes through on its way, before the last step.
+std::array<Fraction, 2> steps(const Dice& dice, const Derivation& d) {
+    const auto& p = d.positions;
+    std::array<Fraction, 2> v{};
+    combine(dieValue(dice, p[0]), dieValue(dice, p[1]), d.ops[0], v[0]);
+    if (d.shape == Shape::Chain)
+        combine(v[0], dieValue(dice, p[2]), d.ops[1], v[1]);
+    else
+        combine(dieValue(dice, p[2]), dieValue(dice, p[3]), d.ops[1], v[1]);
+    return v;
+}
+
+// A player follows whole numbers more easily than fractions, and counts up more easily than
+// below zero.
+auto plainness(const Dice& dice, const Derivation& d, const std::string& text) {
+    int fractions = 0, negatives = 0;
+    for (Fraction v : steps(dice, d)) {
+        fractions += v.num % v.den != 0;
+        negatives += (v.num < 0) != (v.den < 0) && v.num != 0;
+    }
+    return std::make_tuple(fractions, std::count(text.begin(), text.end(), '('), negatives,
+                           std::count(text.begin(), text.end(), '/'),
+                           std::count(text.begin(), text.end(), '-'), disorder(dice, text), text);
 }
 
 } // namespace
@@ -92,13 +111,17 @@ std::string formatDerivation(const Dice& dice, const Derivation& d) {
 
 std::array<std::string, 101> workedExamples(const Dice& dice) {
     std::array<std::string, 101> best{};
+    std::array<decltype(plainness(dice, Derivation{}, {})), 101> bestPlainness{};
     auto consider = [&](const Derivation& d) {
         const int n = markedNumber(d.value);
         if (n == 0)
             return;
         std::string text = formatDerivation(dice, d);
-        if (best[n].empty() || plainness(dice, text) < plainness(dice, best[n]))
+        auto plain = plainness(dice, d, text);
+        if (best[n].empty() || plain < bestPlainness[n]) {
             best[n] = std::move(text);
+            bestPlainness[n] = std::move(plain);
+        }
     };
     forEachChain(dice, consider);
     forEachPairing(dice, consider);

@@ -96,6 +96,7 @@ void Game::buttonReset() {
         box.tint = state_.bannerTint;
     }
     state_.allowed.clear();
+    state_.lastChoice = 0;
 }
 
 void Game::throwDice() {

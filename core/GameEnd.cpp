@@ -21,6 +21,7 @@ void Game::checkendofgame() {
         state_.gameWinner = static_cast<std::int16_t>(lastMover() + 1);
         state_.ending = Ending::Path;
         state_.pathCompleter = state_.gameWinner;
+        state_.joiningChain = joiningChain(connarray_, state_.covered);
         timers_.stop(TimerRole::ChangeOfTurn);
         if (soundOn_ == 1) {
             cue(Cue::GameOver);

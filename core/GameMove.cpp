@@ -15,6 +15,8 @@ void Game::clickNumber(int n) {
         return;
     timers_.stop(TimerRole::Clock);
     bumpTurnCounter();
+    state_.lastChoice = static_cast<std::int16_t>(n);
+    state_.lastChoiceLegal = state_.allowed.test(n);
     if (state_.allowed.test(n))
         legalMove(n, lastMover());
     else

@@ -114,6 +114,11 @@ struct GameState {
     Ending ending = Ending::None;
     std::int16_t pathCompleter = 0; // player number who placed the last counter of the path
     bool pathBonusGiven = false;
+    NumberSet joiningChain; // the counters of one chain that joined 1 to 100, once one has
+
+    // The number last clicked and whether the throw made it, until the next throw; 0 before.
+    std::int16_t lastChoice = 0;
+    bool lastChoiceLegal = false;
 };
 
 } // namespace tezzle

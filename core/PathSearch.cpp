@@ -25,6 +25,35 @@ ConnArray gridConnArray() {
     return table;
 }
 
+NumberSet joiningChain(const ConnArray& connarray, const NumberSet& covered) {
+    if (!covered.test(1) || !covered.test(100))
+        return {};
+    // Breadth-first, so the chain shown is one of the shortest; each hexagon remembers the one
+    // it was reached from.
+    std::array<std::int16_t, 101> from{};
+    std::array<std::int16_t, 100> queue{};
+    int head = 0, tail = 0;
+    from[1] = 1;
+    queue[tail++] = 1;
+    while (head < tail && from[100] == 0) {
+        const int cell = queue[head++];
+        for (int k = 0; k < 6; ++k) {
+            const int next = connarray[cell - 1][k];
+            if (next < 1 || next > 100 || !covered.test(next) || from[next] != 0)
+                continue;
+            from[next] = static_cast<std::int16_t>(cell);
+            queue[tail++] = static_cast<std::int16_t>(next);
+        }
+    }
+    NumberSet chain;
+    if (from[100] == 0)
+        return chain;
+    for (int cell = 100; cell != 1; cell = from[cell])
+        chain.set(cell);
+    chain.set(1);
+    return chain;
+}
+
 bool PathSearch::okToCheck(std::span<const std::int16_t> coveredCells, int coveredNext) {
     for (std::int16_t cell : listed(coveredCells, coveredNext)) {
         has1 = has1 || cell == 1;

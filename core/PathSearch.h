@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NumberSet.h"
 #include "Settings.h"
 
 #include <cstdint>
@@ -13,6 +14,10 @@ ConnArray gridConnArray();
 
 // Whether covered hexagons join hexagon 1 to hexagon 100. A cheap precheck on the list of
 // covered numbers decides whether the walk runs at all. Every check starts from reset().
+// The covered hexagons of one shortest chain from hexagon 1 to hexagon 100 over connarray; empty
+// when none joins them.
+NumberSet joiningChain(const ConnArray& connarray, const NumberSet& covered);
+
 class PathSearch {
 public:
     static constexpr std::string_view kFoundPath = "Found path!";

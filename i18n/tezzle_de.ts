@@ -132,6 +132,26 @@
         <translation>DOPPELT</translation>
     </message>
     <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 lässt sich nicht aus %2 bilden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Mit diesen Würfeln ließ sich keine freie Zahl bilden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Du hättest %1 für %2 Punkte bilden können.</translation>
+    </message>
+    <message>
         <location filename="../board/Marks.cpp" line="+25"/>
         <source>Blue counters: square</source>
         <translation>Blaue Spielsteine: Quadrat</translation>
@@ -838,7 +858,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+91"/>
+        <location filename="../board/BoardWindow.cpp" line="+98"/>
         <source>hexagon %1</source>
         <translation>Sechseck %1</translation>
     </message>
@@ -858,7 +878,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Computer (Stufe %1)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>die %1 %2</source>
         <translation>Würfel %1 %2</translation>
     </message>
@@ -868,7 +888,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
         <translation>Deine Zahl: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>%1 score %2</source>
         <translation>%1 Punktestand %2</translation>
     </message>

@@ -23,7 +23,7 @@
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message numerus="yes">
-        <location filename="../board/BoardWindow.cpp" line="+290"/>
+        <location filename="../board/BoardWindow.cpp" line="+303"/>
         <source>%1 seconds remaining %n</source>
         <translation>
             <numerusform>%1 second remaining %n</numerusform>

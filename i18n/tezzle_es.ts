@@ -132,6 +132,26 @@
         <translation>DOBLE</translation>
     </message>
     <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 no se puede formar con %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Con estos dados no se podía formar ningún número libre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Podrías haber formado %1 por %2 puntos.</translation>
+    </message>
+    <message>
         <location filename="../board/Marks.cpp" line="+25"/>
         <source>Blue counters: square</source>
         <translation>Fichas azules: cuadrado</translation>
@@ -838,7 +858,7 @@ Sin opciones, el juego se abre en su ventana de título.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+91"/>
+        <location filename="../board/BoardWindow.cpp" line="+98"/>
         <source>hexagon %1</source>
         <translation>hexágono %1</translation>
     </message>
@@ -858,7 +878,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Ordenador (nivel %1)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>die %1 %2</source>
         <translation>dado %1 %2</translation>
     </message>
@@ -868,7 +888,7 @@ Sin opciones, el juego se abre en su ventana de título.
         <translation>Tu número: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>%1 score %2</source>
         <translation>%1, puntuación %2</translation>
     </message>

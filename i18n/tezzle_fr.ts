@@ -132,6 +132,26 @@
         <translation>DOUBLE</translation>
     </message>
     <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>On ne peut pas faire %1 avec %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Avec ces dés, aucun nombre libre n&apos;était possible.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Tu aurais pu faire %1 pour %2 points.</translation>
+    </message>
+    <message>
         <location filename="../board/Marks.cpp" line="+25"/>
         <source>Blue counters: square</source>
         <translation>Jetons bleus : carré</translation>
@@ -838,7 +858,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+91"/>
+        <location filename="../board/BoardWindow.cpp" line="+98"/>
         <source>hexagon %1</source>
         <translation>hexagone %1</translation>
     </message>
@@ -858,7 +878,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Ordinateur (niveau %1)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>die %1 %2</source>
         <translation>dé %1 %2</translation>
     </message>
@@ -868,7 +888,7 @@ Sans option, le jeu s&apos;ouvre sur sa fenêtre de titre.
         <translation>Ton nombre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>%1 score %2</source>
         <translation>score de %1&#xa0;: %2</translation>
     </message>

@@ -132,6 +132,26 @@
         <translation>DOPPIO</translation>
     </message>
     <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 non si può formare con %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Con questi dadi non si poteva formare nessun numero libero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Potevi formare %1 per %2 punti.</translation>
+    </message>
+    <message>
         <location filename="../board/Marks.cpp" line="+25"/>
         <source>Blue counters: square</source>
         <translation>Pedine blu: quadrato</translation>
@@ -838,7 +858,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+91"/>
+        <location filename="../board/BoardWindow.cpp" line="+98"/>
         <source>hexagon %1</source>
         <translation>esagono %1</translation>
     </message>
@@ -858,7 +878,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Computer (livello %1)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>die %1 %2</source>
         <translation>dado %1 %2</translation>
     </message>
@@ -868,7 +888,7 @@ Senza opzioni il gioco si apre sulla finestra del titolo.
         <translation>Il tuo numero: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>%1 score %2</source>
         <translation>%1, punteggio %2</translation>
     </message>

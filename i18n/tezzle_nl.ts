@@ -132,6 +132,26 @@
         <translation>DUBBEL</translation>
     </message>
     <message>
+        <location filename="../board/WorkingLine.cpp" line="+23"/>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 cannot be made from %2.</source>
+        <translation>%1 kun je niet maken met %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No free number could be made with these dice.</source>
+        <translation>Met deze dobbelstenen kon je geen vrij getal maken.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>You could have made %1 for %2 points.</source>
+        <translation>Je had %1 kunnen maken voor %2 punten.</translation>
+    </message>
+    <message>
         <location filename="../board/Marks.cpp" line="+25"/>
         <source>Blue counters: square</source>
         <translation>Blauwe fiches: vierkant</translation>
@@ -838,7 +858,7 @@ Zonder opties opent het spel met het titelvenster.
 <context>
     <name>tezzle::board::BoardWindow</name>
     <message>
-        <location filename="../board/BoardWindow.cpp" line="+91"/>
+        <location filename="../board/BoardWindow.cpp" line="+98"/>
         <source>hexagon %1</source>
         <translation>zeshoek %1</translation>
     </message>
@@ -858,7 +878,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Computer (niveau %1)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>die %1 %2</source>
         <translation>dobbelsteen %1 %2</translation>
     </message>
@@ -868,7 +888,7 @@ Zonder opties opent het spel met het titelvenster.
         <translation>Jouw getal: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>%1 score %2</source>
         <translation>%1 score %2</translation>
     </message>

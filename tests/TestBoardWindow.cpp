@@ -6,6 +6,7 @@
 #include "board/BoardLook.h"
 #include "board/BoardWindow.h"
 #include "board/Marks.h"
+#include "board/WorkingLine.h"
 #include "core/Geometry.h"
 #include "tools/ColourVision.h"
 #include "ui/Contrast.h"
@@ -79,6 +80,8 @@ QStringList mismatches(const BoardWindow& w, const ui::DataFolder& data) {
                    clock->text() == QString::number(panel.clock),
                QString("clock %1").arg(i));
     }
+    expect(find<QWidget>(w, "joiningChainMarks")->isHidden() == s.joiningChain.none(), "chain");
+    expect(w.options().showWorking == (w.findChild<QWidget*>("workingLine") != nullptr), "working");
     for (int n = 1; n <= 100; ++n) {
         const bool covered = s.covered.test(n);
         const auto* counter = find<ui::Picture>(w, QString("counterImage%1").arg(n));
@@ -219,6 +222,57 @@ private slots:
         QVERIFY(!b.window->driver().armed());
     }
 
+    // The same moves with and without the working: the board above its strip is the same pixel
+    // for pixel, and the strip says how the dice made a number or what they could have made.
+    void theWorkingIsShownOnlyWhenAsked() {
+        std::vector<QImage> boards[2];
+        for (bool shown : {false, true}) {
+            TestProgram p;
+            Board b(p, GameSetup{.numPlayers = 2}, {.showWorking = shown});
+            QCOMPARE(b.window->height(), shown ? 600 + board::kWorkingStripHeight : 600);
+            auto look = [&](const QString& said) {
+                QCOMPARE(b.mismatches(), QStringList());
+                if (auto* line = b.window->findChild<ui::TextBox*>("workingLine"))
+                    QCOMPARE(line->isVisible() ? line->text() : QString(), said);
+                boards[shown].push_back(b.window->grab().toImage().copy(0, 0, 800, 600));
+            };
+            look({});
+            for (auto [n, said] :
+                 {std::pair{18, "18 = 3 × 3 × 2 × 1"},
+                  {97,
+                   "97 cannot be made from 3, 3, 2, 1.\nYou could have made 16 = (3 + 2) × 3 + 1 "
+                   "for 20 points."}}) {
+                p.random.throws.push_back({3, 3, 2, 1});
+                b.click("throwDiceButton");
+                b.run(2250);
+                b.click(QString("numberLabel%1").arg(n));
+                b.run(300);
+                look(QString::fromUtf8(said));
+                if (n == 18 && shown) { // dark text on the board's blue: 4.5 to 1 at least (WCAG)
+                    const QImage strip = b.window->grab(board::kWorkingLineBox).toImage();
+                    std::vector<double> l; // each pixel's relative luminance; the corner's is paper
+                    for (int i = 0; i < strip.width() * strip.height(); ++i) {
+                        const QRgb c = strip.pixel(i % strip.width(), i / strip.width());
+                        l.push_back(0);
+                        for (auto [v, w] :
+                             {std::pair{qRed(c), .2126}, {qGreen(c), .7152}, {qBlue(c), .0722}})
+                            l.back() += w * (v <= 10 ? v / 255.0 / 12.92
+                                                     : std::pow((v / 255.0 + .055) / 1.055, 2.4));
+                    }
+                    const double ratio =
+                        (l[0] + 0.05) / (*std::min_element(l.begin(), l.end()) + 0.05);
+                    qInfo("working line contrast %.2f:1", ratio);
+                    QVERIFY(ratio >= 4.5);
+                }
+                b.run(2000);
+            }
+            p.random.throws.push_back({3, 3, 2, 1});
+            b.click("throwDiceButton");
+            look({}); // gone with the next throw
+        }
+        QVERIFY(boards[0] == boards[1]);
+    }
+
     void aGameReachesItsWinner_data() {
         QTest::addColumn<bool>("byKeys");
         QTest::newRow("mouse clicks") << false;
@@ -295,6 +349,7 @@ private slots:
         }
         const auto* banner = find<ui::TextBox>(*b.window, "bannerLabel");
         QCOMPARE(banner->text(), QString("GAME OVER!!!"));
+        QVERIFY(b.window->game().state().joiningChain.test(100)); // and lit, as mismatches() saw
         QCOMPARE(b.mismatches(), QStringList());
         b.run(2000);
         QCOMPARE(banner->text(), QString("500 points to Blue"));

@@ -70,11 +70,12 @@ private slots:
         t.throwAndReveal(diceMaking(73));
         game.clickNumber(73);
         game.advance(1999);
-        QVERIFY(game.running());
+        QVERIFY(game.running() && game.state().joiningChain.none());
         t.events();
         game.advance(1);
         const GameState& s = game.state();
         QVERIFY(s.banner == Banner::gameOver() && s.pathReadout == "Found path!");
+        QVERIFY(s.joiningChain == s.covered); // every counter is on the one chain
         QVERIFY(s.gameWinner == completer + 1 && s.ending == Ending::Path);
         QCOMPARE(t.cues(), row.sound == 1 ? std::vector<Cue>{Cue::GameOver} : std::vector<Cue>{});
         QVERIFY(!s.throwDiceEnabled && !game.acceptsNumberClick());
@@ -135,6 +136,7 @@ private slots:
             t.playMove(diceMaking(10), 10);
         } else {
             QVERIFY(!game.state().throwDiceEnabled && game.state().ending == Ending::Time);
+            QVERIFY(game.state().joiningChain.none()); // no chain lit for a game ended in time
             QVERIFY(game.timers().running(TimerRole::GameOverFlash));
             checkOffer(t, t.events(), row.scores[0]);
         }

@@ -7,12 +7,14 @@
 
 #include "board/BoardLook.h"
 #include "board/BoardWindow.h"
+#include "board/WorkingLine.h"
 #include "frontend/Program.h"
 #include "help/Help.h"
 #include "ui/Translations.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 #include <functional>
 #include <memory>
@@ -84,7 +86,8 @@ void titleToComputerGame(TestProgram& t, Program& p, tezzle::help::Help&, const 
 }
 
 // A game of four with clocks and colour marks: every banner and logo word in its box, the typing
-// hints and an illegal move, as the game shows them.
+// hints and an illegal move, as the game shows them, with the working of each move and the
+// longest ones.
 void gameOfFour(TestProgram& t, Program& p, tezzle::help::Help&, const Check& check) {
     p.start();
     click("titleWindow", "okButton");
@@ -118,7 +121,17 @@ void gameOfFour(TestProgram& t, Program& p, tezzle::help::Help&, const Check& ch
     QTest::keyClick(&board, Qt::Key_Escape);
     click("boardWindow", "numberLabel97");
     t.run(2000);
-    check(board);
+    check(board); // why not, and what the dice could have made, until the next throw
+    // The widest working, the widest suggestion, and no free number made.
+    GameState s;
+    s.dice = {6, 5, 5, 4};
+    s.allowed = tezzle::reachableNumbers(s.dice);
+    for (int moment = 0; moment < 3; ++moment) {
+        std::tie(s.lastChoice, s.lastChoiceLegal) = std::pair{100, moment == 0};
+        s.covered = moment == 2 ? s.allowed : NumberSet{};
+        find<tezzle::ui::TextBox>(board, "workingLine")->setText(tezzle::board::workingText(s));
+        check(board);
+    }
 }
 
 // A solo game run out of time: the high score window asks for a name; with the file's place
@@ -188,6 +201,8 @@ private slots:
                 : std::make_unique<tezzle::ui::Translations>(kCatalogues, QLocale(language));
         QVERIFY(words->gameTranslated());
         TestProgram t;
+        // Every walk shows the working, and the set-up window its box ticked.
+        QSettings(t.services.choicesPath, QSettings::IniFormat).setValue("showWorking", true);
         Program program(t.services, t.settings);
         tezzle::help::Help help(t.services);
         QStringList faults;

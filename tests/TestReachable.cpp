@@ -1,8 +1,10 @@
 // Which numbers a throw makes, and the worked example shown for each: both checked against an
 // independent exact-rational search over every expression tree, for every order of the dice.
 
+#include "core/ComputerPlayer.h"
 #include "core/Expression.h"
 #include "core/Reachable.h"
+#include "core/Working.h"
 
 #include <QTest>
 
@@ -18,6 +20,7 @@ namespace {
 
 struct Rational {
     long long num, den;
+    bool whole = true; // made through whole numbers alone
 };
 
 // a op b, reduced; b is not 0 when op is '/'.
@@ -31,15 +34,19 @@ Rational combine(Rational a, char op, Rational b) {
         den = -den;
     }
     const long long g = std::gcd(num, den);
-    return {num / g, den / g};
+    return {num / g, den / g, a.whole && b.whole && den / g == 1};
 }
 
 // Every way of combining the values: pick two, replace them by any result of the four
-// operations in either order, until one value is left.
-void everyTree(std::vector<Rational> values, NumberSet& made) {
+// operations in either order, until one value is left; `wholeMade` takes those made through
+// whole numbers alone.
+void everyTree(std::vector<Rational> values, NumberSet& made, NumberSet& wholeMade) {
     if (values.size() == 1) {
-        if (values[0].den == 1 && values[0].num >= 1 && values[0].num <= 100)
+        if (values[0].den == 1 && values[0].num >= 1 && values[0].num <= 100) {
             made.set(static_cast<int>(values[0].num));
+            if (values[0].whole)
+                wholeMade.set(static_cast<int>(values[0].num));
+        }
         return;
     }
     for (std::size_t i = 0; i < values.size(); ++i)
@@ -54,16 +61,17 @@ void everyTree(std::vector<Rational> values, NumberSet& made) {
                 if (op == '/' && values[j].num == 0)
                     continue;
                 rest.push_back(combine(values[i], op, values[j]));
-                everyTree(rest, made);
+                everyTree(rest, made, wholeMade);
                 rest.pop_back();
             }
         }
 }
 
-NumberSet independentlyMade(const Dice& d) {
-    NumberSet made;
-    everyTree({{d[0], 1}, {d[1], 1}, {d[2], 1}, {d[3], 1}}, made);
-    return made;
+// The numbers the dice make, and those they make through whole numbers alone.
+std::pair<NumberSet, NumberSet> independentlyMade(const Dice& d) {
+    NumberSet made, wholeMade;
+    everyTree({{d[0], 1}, {d[1], 1}, {d[2], 1}, {d[3], 1}}, made, wholeMade);
+    return {made, wholeMade};
 }
 
 // Reads a worked example exactly: dice 1 to 6, + - * /, parentheses, the usual precedence
@@ -103,15 +111,24 @@ class TestReachable : public QObject {
 
 private slots:
     // The game looks both halves up in a table by any order of the dice; the walks it was made
-    // from must agree too. The worked example of each number reads as one made of the four dice.
+    // from must agree too. The worked example of each number reads as one made of the four dice,
+    // through whole numbers alone wherever some way does.
     void everyThrowMakesExactlyWhatSomeExpressionEquals() {
         for (int k = 0; k < 1296; ++k) {
             Dice dice{k / 216 + 1, k / 36 % 6 + 1, k / 6 % 6 + 1, k % 6 + 1};
             if (!std::is_sorted(dice.begin(), dice.end()))
                 continue;
-            const NumberSet expected = independentlyMade(dice);
+            const auto [expected, wholeWay] = independentlyMade(dice);
             QCOMPARE(tezzle::searchChains(dice) | tezzle::searchPairings(dice), expected);
             const auto examples = tezzle::workedExamples(dice);
+            // After a wrong number the best free number made is suggested: nothing free is worth
+            // more.
+            const NumberSet covered = NumberSet::of({1, 2, 5, 9, 14, 20, 50, 96, 100});
+            const auto best = tezzle::bestFreeNumber(expected, covered);
+            QVERIFY(best.number != 0 && expected.test(best.number) && !covered.test(best.number));
+            expected.forEach([&](int n) {
+                QVERIFY(covered.test(n) || tezzle::moveValue(n, covered) <= best.points);
+            });
             const std::string thrown{char('0' + dice[0]), char('0' + dice[1]), char('0' + dice[2]),
                                      char('0' + dice[3])};
             for (int n = 0; n <= 100; ++n) {
@@ -123,6 +140,7 @@ private slots:
                 std::size_t i = 0;
                 const auto v = read(text, i, used, 0);
                 QVERIFY2(v && i == text.size() && v->den == 1 && v->num == n, examples[n].c_str());
+                QVERIFY2(v->whole || !wholeWay.test(n), examples[n].c_str());
                 std::sort(used.begin(), used.end());
                 QCOMPARE(used, thrown);
             }
@@ -137,17 +155,31 @@ private slots:
         }
         // Dice that no throw shows are still searched, safely.
         for (const Dice& dice : {Dice{0, 0, 0, 0}, Dice{7, 8, 9, 10}, Dice{-3, 2, 0, 6}})
-            QCOMPARE(tezzle::reachableNumbers(dice), independentlyMade(dice));
+            QCOMPARE(tezzle::reachableNumbers(dice), independentlyMade(dice).first);
     }
 
-    // The plainest example: fewest divisions, subtractions, parentheses, then the dice in the
-    // order thrown; and only the parentheses the value needs.
+    // The plainest example: whole steps, fewest parentheses, then divisions and subtractions,
+    // then the dice in the order thrown; and only the parentheses the value needs.
     void examplesAreWrittenPlainly() {
         for (const auto& [dice, n, text] : {std::tuple{Dice{6, 4, 3, 1}, 14, "6 + 4 + 3 + 1"},
                                             {Dice{6, 4, 3, 1}, 72, "6 * 4 * 3 * 1"},
                                             {Dice{1, 3, 4, 6}, 14, "1 + 3 + 4 + 6"},
+                                            {Dice{3, 3, 2, 1}, 18, "3 * 3 * 2 * 1"},
+                                            {Dice{2, 3, 4, 6}, 26, "2 * 4 + 3 * 6"},
                                             {Dice{1, 1, 6, 5}, 8, "6 / (1 + 1) + 5"}})
             QCOMPARE(tezzle::workedExamples(dice)[n], std::string(text));
+    }
+
+    // After a wrong number: the free number the throw makes that is worth most now, triangle
+    // bonus and all, the lowest of equals; none when every number it makes is covered.
+    void theBestFreeNumberIsSuggested() {
+        for (const auto& [dice, covered, number, points] :
+             {std::tuple{Dice{1, 1, 1, 1}, NumberSet{}, 1, 10},
+              {Dice{1, 1, 1, 1}, NumberSet::of({1, 2}), 3, 210}, // a double Tezzle! on 3
+              {Dice{1, 1, 1, 1}, NumberSet::of({1, 2, 3, 4}), 0, 0},
+              {Dice{2, 3, 4, 6}, NumberSet::of({91, 92}), 96, 500}})
+            QCOMPARE(tezzle::bestFreeNumber(tezzle::reachableNumbers(dice), covered),
+                     (tezzle::Suggestion{number, points}));
     }
 };
 
