@@ -66,19 +66,24 @@ QFont boldFont(double pixels) {
     return font;
 }
 
-QPainterPath hexagonPath(QPointF centre, double circumradius) {
+QPainterPath regularPolygon(QPointF centre, double radius, int corners, double innerRadius) {
     QPainterPath path;
-    for (int i = 0; i < 6; ++i) {
-        const double angle = (-90.0 + 60.0 * i) * std::numbers::pi / 180.0;
-        const QPointF vertex(centre.x() + circumradius * std::cos(angle),
-                             centre.y() + circumradius * std::sin(angle));
+    const int points = innerRadius > 0 ? 2 * corners : corners;
+    for (int i = 0; i < points; ++i) {
+        const double r = innerRadius > 0 && i % 2 == 1 ? innerRadius : radius;
+        const double angle = (-90.0 + 360.0 * i / points) * std::numbers::pi / 180.0;
+        const QPointF at(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
         if (i == 0)
-            path.moveTo(vertex);
+            path.moveTo(at);
         else
-            path.lineTo(vertex);
+            path.lineTo(at);
     }
     path.closeSubpath();
     return path;
+}
+
+QPainterPath hexagonPath(QPointF centre, double circumradius) {
+    return regularPolygon(centre, circumradius, 6);
 }
 
 void drawTile(QPainter& p, QPointF centre, double side, const ui::ZoneLook& zone, bool prime) {

@@ -25,6 +25,8 @@ QFont boldFont(double pixels);
 
 // A pointy-top hexagon: vertices at the top and bottom, flat sides left and right.
 QPainterPath hexagonPath(QPointF centre, double circumradius);
+// A regular polygon with a corner at the top; with an inner radius, a star of as many points.
+QPainterPath regularPolygon(QPointF centre, double radius, int corners, double innerRadius = 0);
 
 // One board cell: the zone colour, a recessed well where the number sits (dark for plain
 // numbers, light for primes so the pale grey and the black numbers both read), and a grey

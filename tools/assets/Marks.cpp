@@ -16,22 +16,6 @@ namespace {
 
 constexpr int kMarkPictureSize = 22; // beside a name: a small counter with its mark
 
-QPainterPath regularPolygon(QPointF centre, double radius, int corners, double innerRadius = 0) {
-    QPainterPath path;
-    const int points = innerRadius > 0 ? 2 * corners : corners;
-    for (int i = 0; i < points; ++i) {
-        const double r = innerRadius > 0 && i % 2 == 1 ? innerRadius : radius;
-        const double angle = (-90.0 + 360.0 * i / points) * std::numbers::pi / 180.0;
-        const QPointF at(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
-        if (i == 0)
-            path.moveTo(at);
-        else
-            path.lineTo(at);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath markPath(QPointF c, double r, ui::MarkShape shape) {
     QPainterPath path;
     switch (shape) {
