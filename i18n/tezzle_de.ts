@@ -1006,7 +1006,7 @@ Ohne Optionen öffnet das Spiel sein Titelfenster.
     <message>
         <location line="+2"/>
         <source>Colour Marks</source>
-        <translation>Zeichen statt Farbe</translation>
+        <translation>Farbzeichen</translation>
     </message>
     <message>
         <location line="+115"/>
