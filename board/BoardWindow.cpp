@@ -264,8 +264,11 @@ void BoardWindow::render() {
         dice_[i]->setText(box.face == 0 ? QString() : QString::number(box.face));
         dice_[i]->setEnabled(box.enabled);
         dice_[i]->setBackground(ui::toQColor(dieColour(box.tint)));
-        if (options_.colourMarks)
+        // Worked out again only when the die's colour or state changes, not at every frame.
+        if (options_.colourMarks && markedDice_[i] != std::pair(box.tint, box.enabled)) {
+            markedDice_[i] = std::pair(box.tint, box.enabled);
             showMarkedDie(*dice_[i], dieColour(box.tint), box.enabled);
+        }
         setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
     }
     if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,9 +106,10 @@ private:
     std::array<ui::TextBox*, 4> names_{};
     std::array<ui::TextBox*, 4> scores_{};
     std::array<ui::TextBox*, 4> clocks_{};
-    std::array<ui::Picture*, 4> marks_{};         // beside the names, if marks are shown
-    std::array<ui::Button*, 101> numbers_{};      // 1 to 100
-    std::array<ui::Picture*, 101> counters_{};    // 1 to 100
+    std::array<ui::Picture*, 4> marks_{}; // beside the names, if marks are shown
+    std::array<std::optional<std::pair<Tint, bool>>, 4> markedDice_{}; // digits last set for
+    std::array<ui::Button*, 101> numbers_{};                           // 1 to 100
+    std::array<ui::Picture*, 101> counters_{};                         // 1 to 100
     std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds
     std::string flashShown_;
     double label100Width_ = 0; // twips

@@ -17,7 +17,7 @@ void Game::clickNumber(int n) {
     bumpTurnCounter();
     state_.lastChoice = static_cast<std::int16_t>(n);
     state_.lastChoiceLegal = state_.allowed.test(n);
-    if (state_.allowed.test(n))
+    if (state_.lastChoiceLegal)
         legalMove(n, lastMover());
     else
         illegalMove();

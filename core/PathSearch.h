@@ -12,11 +12,12 @@ namespace tezzle {
 // Grid adjacency in the file's direction order; what data/connarray.dat holds.
 ConnArray gridConnArray();
 
-// Whether covered hexagons join hexagon 1 to hexagon 100. A cheap precheck on the list of
-// covered numbers decides whether the walk runs at all. Every check starts from reset().
 // The covered hexagons of one shortest chain from hexagon 1 to hexagon 100 over connarray; empty
 // when none joins them.
 NumberSet joiningChain(const ConnArray& connarray, const NumberSet& covered);
+
+// Whether covered hexagons join hexagon 1 to hexagon 100. A cheap precheck on the list of
+// covered numbers decides whether the walk runs at all. Every check starts from reset().
 
 class PathSearch {
 public:

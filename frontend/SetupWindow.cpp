@@ -143,8 +143,9 @@ SetupWindow::SetupWindow(const ui::Services& services, const Choices& shown, QWi
         connect(checks_[i], &QCheckBox::clicked, this, [this] {
             if (services_.settings.soundOn == 1)
                 services_.cues.play(Cue::TickBox);
-            showTimeBox(chosen().timersOn);
-            emit choicesChanged(chosen());
+            const Choices now = chosen();
+            showTimeBox(now.timersOn);
+            emit choicesChanged(now);
         });
     }
 

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
@@ -31,7 +30,7 @@ namespace {
 // line and status 1; once the window system has answered, the others go out as they came.
 struct DisplayGuard {
     static inline QtMessageHandler previous = nullptr;
-    static inline const QTranslator* words = nullptr; // the game's, loaded before Qt starts
+    static inline QString noDisplay; // in the player's words, made before Qt starts
     static inline std::vector<std::pair<QtMsgType, QString>> held;
 
     static void handle(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -39,17 +38,16 @@ struct DisplayGuard {
             held.emplace_back(type, message);
             return;
         }
-        static const char* const kNoDisplay = QT_TRANSLATE_NOOP(
-            "main", "tezzle: no display to open a window on (DISPLAY or WAYLAND_DISPLAY is not "
-                    "set, or does not answer)\n");
-        const QString translated = words ? words->translate("main", kNoDisplay) : QString();
-        const QString line = translated.isEmpty() ? QString::fromUtf8(kNoDisplay) : translated;
-        std::fputs(qPrintable(line), stderr);
+        std::fputs(qPrintable(noDisplay), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
 
-    static std::unique_ptr<QApplication> open(int& argc, char** argv) {
+    static std::unique_ptr<QApplication> open(int& argc, char** argv,
+                                              const tezzle::ui::Translations& words) {
+        noDisplay = words.translate(
+            "main", QT_TRANSLATE_NOOP("main", "tezzle: no display to open a window on (DISPLAY or "
+                                              "WAYLAND_DISPLAY is not set, or does not answer)\n"));
         previous = qInstallMessageHandler(handle);
         auto app = std::make_unique<QApplication>(argc, argv);
         qInstallMessageHandler(previous);
@@ -68,12 +66,14 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const frontend::Options first = frontend::parseOptions(arguments);
-        first.help || first.version || !first.error.isEmpty()) {
-        // Answered in the player's language: read again once the words are there.
+    // The run-time files and the player's words, found before any application object exists.
+    const ui::DataFolder data = ui::DataFolder::besideProgram();
+    ui::Translations words(data.path("translations"));
+    frontend::Options options = frontend::parseOptions(arguments);
+    if (options.help || options.version || !options.error.isEmpty()) {
         const QCoreApplication core(argc, argv);
-        const ui::Translations words(ui::DataFolder::besideProgram().path("translations"));
-        const frontend::Options options = frontend::parseOptions(arguments);
+        words.install();
+        options = frontend::parseOptions(arguments); // its error in the player's words
         if (!options.error.isEmpty()) {
             std::fprintf(stderr, "tezzle: %s\n%s", qPrintable(options.error),
                          qPrintable(frontend::usage()));
@@ -83,14 +83,10 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(text), stdout);
         return 0;
     }
-    const frontend::Options options = frontend::parseOptions(arguments);
 
-    QTranslator early;
-    if (early.load(QLocale(), QStringLiteral("tezzle"), QStringLiteral("_"),
-                   ui::DataFolder::besideProgram().path("translations")))
-        DisplayGuard::words = &early;
-    const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv);
+    const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv, words);
     QApplication& app = *application;
+    words.install();
     // The desktop finds the game's menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZZLE_APP_ID));
     // Saves live in ~/.local/share/tezzle/ on Linux, whatever the program is started as.
@@ -100,8 +96,6 @@ int main(int argc, char** argv) {
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const ui::DataFolder data = ui::DataFolder::besideProgram();
-    const ui::Translations words(data.path("translations"));
     ui::loadFonts();
     ui::installAccessibility();
     Settings settings;

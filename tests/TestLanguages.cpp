@@ -199,6 +199,7 @@ private slots:
                 ? std::make_unique<tezzle::ui::Translations>(QStringLiteral(TEZZLE_PSEUDO_QM),
                                                              nullptr)
                 : std::make_unique<tezzle::ui::Translations>(kCatalogues, QLocale(language));
+        words->install();
         QVERIFY(words->gameTranslated());
         TestProgram t;
         // Every walk shows the working, and the set-up window its box ticked.

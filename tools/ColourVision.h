@@ -5,6 +5,8 @@
 // Simulation by Machado, Oliveira and Fernandes (2009) at full severity, in linear RGB;
 // differences by CIEDE2000 in CIELAB under D65.
 
+#include "ui/Contrast.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,11 +19,6 @@ enum class Deficiency { None, Protanopia, Deuteranopia, Tritanopia };
 
 using Srgb = std::array<std::uint8_t, 3>;
 using Triple = std::array<double, 3>;
-
-inline double toLinear(std::uint8_t v) {
-    const double c = v / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
 
 inline std::uint8_t fromLinear(double c) {
     c = std::clamp(c, 0.0, 1.0);
@@ -45,7 +42,7 @@ inline Srgb simulate(Srgb c, Deficiency d) {
     if (d == Deficiency::None)
         return c;
     const Matrix& m = kMatrices[static_cast<std::size_t>(d) - 1];
-    const Triple lin{toLinear(c[0]), toLinear(c[1]), toLinear(c[2])};
+    const Triple lin{ui::linearChannel(c[0]), ui::linearChannel(c[1]), ui::linearChannel(c[2])};
     Srgb out{};
     for (std::size_t i = 0; i < 3; ++i)
         out[i] = fromLinear(m[i][0] * lin[0] + m[i][1] * lin[1] + m[i][2] * lin[2]);
@@ -53,7 +50,8 @@ inline Srgb simulate(Srgb c, Deficiency d) {
 }
 
 inline Triple toLab(Srgb c) {
-    const double r = toLinear(c[0]), g = toLinear(c[1]), b = toLinear(c[2]);
+    const double r = ui::linearChannel(c[0]), g = ui::linearChannel(c[1]),
+                 b = ui::linearChannel(c[2]);
     const Triple xyz{(0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047,
                      0.2126729 * r + 0.7151522 * g + 0.0721750 * b,
                      (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883};

@@ -1,6 +1,5 @@
 #include "DataFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,10 +8,8 @@
 namespace tezzle::ui {
 
 DataFolder DataFolder::besideProgram() {
-    // Before the application object exists (its words for a failed start), the kernel's link.
-    const QDir program(QCoreApplication::instance()
-                           ? QCoreApplication::applicationDirPath()
-                           : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    // The kernel's link to the running program: known before the application object exists.
+    const QDir program(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     if (QFileInfo::exists(program.filePath(QStringLiteral("data/connarray.dat"))))
         return DataFolder(program.filePath(QStringLiteral("data")));
     return DataFolder(QDir::cleanPath(program.filePath(QStringLiteral("../share/tezzle"))));

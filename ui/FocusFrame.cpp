@@ -1,11 +1,11 @@
 #include "FocusFrame.h"
 
+#include "Contrast.h"
+
 #include <QApplication>
 #include <QFocusFrame>
 #include <QPainter>
 #include <QPointer>
-
-#include <cmath>
 
 namespace tezzle::ui {
 
@@ -14,19 +14,14 @@ namespace {
 constexpr int kWidth = 2;
 const QString kTrackerName = QStringLiteral("keyboardFocusTracker");
 
-double luminance(const QColor& c) {
-    const auto channel = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
 // White, which stands out from every dark or saturated background the windows use; black behind
 // a background too light for white to show.
 QColor ringColour(const QWidget& behind) {
-    const double background = luminance(behind.palette().color(QPalette::Window));
-    const double contrastWithWhite = 1.05 / (background + 0.05);
-    return contrastWithWhite >= 3.0 ? QColor(Qt::white) : QColor(Qt::black);
+    const QColor background = behind.palette().color(QPalette::Window);
+    const Rgb under{static_cast<std::uint8_t>(background.red()),
+                    static_cast<std::uint8_t>(background.green()),
+                    static_cast<std::uint8_t>(background.blue())};
+    return contrastRatio(under, colours::kWhite) >= 3.0 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 // The frame itself: Qt's focus frame keeps it around the control as it moves and above it, drawn
