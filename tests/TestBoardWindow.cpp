@@ -212,8 +212,9 @@ private slots:
         turn(diceMaking(50), 0, 12000);       // Yellow: out of time
         QCOMPARE(find<ui::TextBox>(*b.window, "bannerLabel")->text(), QString("Blue to Play"));
         QVERIFY(!find<QWidget>(*b.window, "scoreBox3")->isEnabled());
-        turn(diceMaking(9), 9, 0); // Blue, then Red: the same white picture flashes in two places
-        turn(diceMaking(6), 6, 0);
+        turn(diceMaking(9), 9, 0); // Blue, then Red: the same white picture flashes in two places,
+                                   // one of them the first hexagon
+        turn(diceMaking(1), 1, 0);
         QCOMPARE(
             p.cues.played,
             (std::vector<Cue>{Cue::DiceThrown, Cue::DoubleTezzle, Cue::DiceThrown, Cue::Tezzle,

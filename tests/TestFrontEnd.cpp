@@ -24,9 +24,11 @@ using tezzle::frontend::Program;
 
 namespace {
 
-// The program opened on its set-up window, as "OK" on the title leads there.
+// The program opened on its set-up window, as "OK" on the title leads there (and not a right
+// click on its picture).
 void toSetup(Program& program) {
     program.start();
+    QTest::mouseClick(control("titleWindow", "titlePicture"), Qt::RightButton);
     click("titleWindow", "okButton");
 }
 
@@ -95,15 +97,17 @@ private slots:
         QTest::addColumn<QString>("leave");
         QTest::addColumn<int>("players"); // 0: back to the set-up as it was left
         QTest::addColumn<int>("computerLevel");
+        QTest::addColumn<bool>("sound");
         const auto row = [](const char* name, const char* level, const char* leave, int players,
-                            int computerLevel) {
-            QTest::newRow(name) << QString(level) << QString(leave) << players << computerLevel;
+                            int computerLevel, bool sound = true) {
+            QTest::newRow(name) << QString(level) << QString(leave) << players << computerLevel
+                                << sound;
         };
         row("solo, a level chosen and ignored", "levelOption1", "playSoloButton", 1, 0);
-        row("level 1", "levelOption1", "playComputerButton", 2, 1);
+        row("level 1, without sound", "levelOption1", "playComputerButton", 2, 1, false);
         row("level 2", "levelOption2", "playComputerButton", 2, 2);
         row("level 3 untouched", "", "playComputerButton", 2, 3);
-        row("Exit", "", "exitButton", 0, 0);
+        row("Exit, without sound", "", "exitButton", 0, 0, false);
         row("closing the window", "", "", 0, 0);
     }
 
@@ -112,10 +116,13 @@ private slots:
         QFETCH(QString, leave);
         QFETCH(int, players);
         QFETCH(int, computerLevel);
+        QFETCH(bool, sound);
         TestProgram t;
         Program program(t.services, t.settings);
         toSetup(program);
         click("setupWindow", "timersOnCheck");
+        if (!sound)
+            click("setupWindow", "playSoundCheck");
         click("setupWindow", "playerCountButton1");
         QVERIFY(program.boardWindow() == nullptr);
         t.cues.played.clear();
@@ -127,14 +134,16 @@ private slots:
             click("onePlayerWindow", leave);
         QVERIFY(openWindows("onePlayerWindow").isEmpty());
         std::vector<Cue> cues;
-        if (!level.isEmpty())
+        if (!level.isEmpty() && sound)
             cues.push_back(Cue::LevelChosen);
         if (players == 0) { // silently
-            QVERIFY(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked());
+            QCOMPARE(control<QCheckBox>("setupWindow", "playSoundCheck")->isChecked(), sound);
             QVERIFY(control<QCheckBox>("setupWindow", "timersOnCheck")->isChecked());
         } else {
             QCOMPARE(program.boardWindow()->game().numPlayers(), players);
-            cues.push_back(Cue::Click);
+            QCOMPARE(int(t.settings.soundOn), int(sound));
+            if (sound)
+                cues.push_back(Cue::Click);
             const QWidget& board = *window("boardWindow");
             QCOMPARE(textOf(board, "playerNameLabel1"),
                      computerLevel ? QString("Computer (level %1)").arg(computerLevel) : "Red");
@@ -144,7 +153,8 @@ private slots:
         QCOMPARE(t.cues.played, cues);
         // Kept for the next run: the boxes as they were left, the level last played.
         const auto kept = tezzle::frontend::loadChoices(t.services.choicesPath);
-        QVERIFY(kept.timersOn && kept.computerLevel == (computerLevel ? computerLevel : 3));
+        QVERIFY(kept.timersOn && kept.playSound == sound);
+        QCOMPARE(kept.computerLevel, computerLevel ? computerLevel : 3);
     }
 
     void keptChoices_data() {
@@ -217,6 +227,7 @@ private slots:
         QTest::newRow("Enter, then Escape") << 1;
         QTest::newRow("close") << 2;
         QTest::newRow("a file that cannot be written") << 3;
+        QTest::newRow("OK, on a file damaged meanwhile") << 4;
     }
 
     void aHighScoreIsNamed() {
@@ -243,7 +254,15 @@ private slots:
         QCOMPARE(find(*high, "highScoreMessage")->accessibleName(),
                  QString("Type your name, then press Enter"));
         QTest::keyClicks(name, "Ada");
-        if (how == 0) {
+        if (how == 4) { // stored, and the copy kept is told before OK closes the window
+            QFile damaged(t.services.highScorePath);
+            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x01"));
+            damaged.close();
+            click("highScoreWindow", "highScoreOkButton");
+            QVERIFY(high->isVisible());
+            QVERIFY(find(*high, "highScoreMessage")->accessibleName().contains(".damaged"));
+        }
+        if (how == 0 || how == 4) {
             click("highScoreWindow", "highScoreOkButton");
         } else if (how == 2) {
             high->close();

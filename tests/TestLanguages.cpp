@@ -12,6 +12,7 @@
 #include "help/Help.h"
 #include "ui/Translations.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -25,6 +26,9 @@ using tezzle::frontend::Program;
 namespace {
 
 const QString kPseudo = QStringLiteral("pseudo");
+// In English, each moment's picture, as it looked when last seen right. Recorded again with
+// TEZZLE_RECORD_LOOKS set, once a change of look has been seen on screen and meant.
+const QString kLooks = QStringLiteral(TEZZLE_SOURCE_DIR "/tests/looks-en.txt");
 const QString kCatalogues = QStringLiteral(TEZZLE_BIN_DIR "/data/translations");
 
 // Every text a window shows or hands to a screen reader, by the control that holds it.
@@ -72,6 +76,8 @@ void titleToComputerGame(TestProgram& t, Program& p, tezzle::help::Help&, const 
     check(*window("titleWindow"));
     click("titleWindow", "okButton");
     click("setupWindow", "timersOnCheck");
+    QVERIFY(QTest::qWaitForWindowActive(window("setupWindow")));
+    QTest::keyClick(window("setupWindow"), Qt::Key_Tab); // the keyboard's focus ring shown
     check(*window("setupWindow"));
     click("setupWindow", "playerCountButton1");
     check(*window("onePlayerWindow"));
@@ -170,6 +176,23 @@ const std::pair<const char*, void (*)(TestProgram&, Program&, tezzle::help::Help
 class TestLanguages : public QObject {
     Q_OBJECT
 
+    static void compareLooks(int walk, const QStringList& looks) {
+        QFile file(kLooks);
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Text));
+        QStringList all = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QString prefix = QString::number(walk) + ' ';
+        QStringList recorded;
+        for (const QString& line : all)
+            if (line.startsWith(prefix))
+                recorded << line;
+        if (qEnvironmentVariableIsSet("TEZZLE_RECORD_LOOKS")) {
+            all.removeIf([&](const QString& line) { return line.startsWith(prefix); });
+            file.resize(0);
+            file.write((all + looks).join('\n').toUtf8() + '\n');
+        } else if (all.value(0) == qVersion()) // another Qt draws its own way
+            QCOMPARE(looks, recorded);
+    }
+
 private slots:
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -208,7 +231,18 @@ private slots:
         tezzle::help::Help help(t.services);
         QStringList faults;
         QStringList untranslated;
+        QStringList looks;
+        QApplication::setCursorFlashTime(0);
         kWalks[walk].second(t, program, help, [&](QWidget& w) {
+            const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            looks << QStringLiteral("%1 %2 %3 %4")
+                         .arg(walk)
+                         .arg(looks.size())
+                         .arg(w.objectName(),
+                              QCryptographicHash::hash(
+                                  QByteArrayView(shot.constBits(), shot.sizeInBytes()),
+                                  QCryptographicHash::Sha1)
+                                  .toHex());
             // Pictures count as ink on the rules pages, whose texts stand beside them.
             const bool page = w.objectName().startsWith("rulesPage");
             for (const QString& fault : layoutFaults(w) + inkClashes(w, page))
@@ -217,6 +251,8 @@ private slots:
         });
         faults.removeDuplicates();
         untranslated.removeDuplicates();
+        if (language == "en")
+            compareLooks(walk, looks);
         if (language != kPseudo) {
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
             return;
