@@ -58,15 +58,12 @@ private slots:
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((title->frameGeometry().center() - free.center()).manhattanLength() <= 4);
         QCOMPARE(tezzle::ui::centredIn({0, 32, 800, 568}, {800, 625}), QPoint(0, 32));
-        QCOMPARE(control<QAbstractButton>("titleWindow", "okButton")->text(), QString("OK"));
         QVERIFY(!control("titleWindow", "restartButton")->isEnabled());      // nothing saved yet
         QTest::keyClick(control("titleWindow", "okButton"), Qt::Key_Return); // buttons take keys
         QVERIFY(openWindows("titleWindow").isEmpty());
         QVERIFY(control("setupWindow", "timeAllowedEdit")->isHidden());
         click("setupWindow", "timersOnCheck");
         QVERIFY(!control("setupWindow", "timeAllowedEdit")->isHidden());
-        for (const char* check : {"playSoundCheck", "timersOnCheck"}) // 375 twips
-            QCOMPARE(control("setupWindow", check)->height(), 25);
         control<QLineEdit>("setupWindow", "timeAllowedEdit")->setText("45");
         click("setupWindow", "playerCountButton2");
         QVERIFY(openWindows("setupWindow").isEmpty());
