@@ -122,6 +122,8 @@ private slots:
             click("setupWindow", "playSoundCheck");
         click("setupWindow", "playerCountButton1");
         QVERIFY(program.boardWindow() == nullptr);
+        // A tick sounds by the sound in force before it: unticking "Play Sound" is heard.
+        QCOMPARE(std::ranges::count(t.cues.played, Cue::TickBox), sound ? 1 : 2);
         t.cues.played.clear();
         if (!level.isEmpty())
             click("onePlayerWindow", level);

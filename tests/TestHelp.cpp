@@ -103,6 +103,7 @@ private slots:
             press(help.rulesPage(4), "exitButton");
             help.openRulesPage(6); // no such page
             QCOMPARE(openWindows("rulesPage"), QList{help.rulesPage(2)});
+            QVERIFY(help.rulesPage(6) == nullptr && help.rulesPage(0) == nullptr);
             QVERIFY2(help.cheatChart() != nullptr, way);
             if (*way == 0)
                 help.rulesPage(2)->close(); // the window manager's close is Exit

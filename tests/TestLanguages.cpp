@@ -15,6 +15,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <functional>
@@ -76,6 +77,7 @@ void titleToComputerGame(TestProgram& t, Program& p, tezzle::help::Help&, const 
     check(*window("titleWindow"));
     click("titleWindow", "okButton");
     click("setupWindow", "timersOnCheck");
+    click("setupWindow", "colourMarksCheck"); // the computer's mark in its own place
     QVERIFY(QTest::qWaitForWindowActive(window("setupWindow")));
     QTest::keyClick(window("setupWindow"), Qt::Key_Tab); // the keyboard's focus ring shown
     check(*window("setupWindow"));
@@ -162,6 +164,9 @@ void help(TestProgram&, Program&, tezzle::help::Help& h, const Check& check) {
         check(*h.rulesPage(page));
     }
     h.openCheatChart();
+    check(*h.cheatChart());
+    auto* bar = find<QScrollBar>(*h.cheatChart(), "chartScrollBar");
+    bar->setValue(bar->maximum()); // the last columns
     check(*h.cheatChart());
 }
 
