@@ -39,31 +39,6 @@ class TestHelp : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyCaptionIsWholeInItsBox_data() {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("texts"); // the page's captions, with its number and title
-        const int counts[] = {13, 11, 15, 12, 15};
-        for (int page = 1; page <= 5; ++page)
-            QTest::addRow("page %d", page) << page << counts[page - 1];
-    }
-
-    // Every caption named aloud (whole and apart in every language, and drawn as it was last
-    // seen right: the language suite).
-    void everyCaptionIsWholeInItsBox() {
-        QFETCH(int, page);
-        QFETCH(int, texts);
-        Help help(program_.services);
-        help.openRulesPage(page);
-        QWidget* window = help.rulesPage(page);
-        int captions = 0;
-        for (auto* box : window->findChildren<TextBox*>(Qt::FindDirectChildrenOnly))
-            if (!box->text().isEmpty()) {
-                ++captions;
-                QVERIFY(!box->accessibleName().isEmpty());
-            }
-        QCOMPARE(captions, texts);
-    }
-
     void pagesReplaceOneAnother() {
         Help help(program_.services);
         help.openRulesPage(1);

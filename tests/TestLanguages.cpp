@@ -162,6 +162,9 @@ void help(TestProgram&, Program&, tezzle::help::Help& h, const Check& check) {
     for (int page = 1; page <= 5; ++page) {
         h.openRulesPage(page);
         check(*h.rulesPage(page));
+        for (const auto* box : h.rulesPage(page)->findChildren<tezzle::ui::TextBox*>())
+            QVERIFY2(box->text().isEmpty() || !box->accessibleName().isEmpty(), // read aloud
+                     qPrintable(box->objectName()));
     }
     h.openCheatChart();
     check(*h.cheatChart());
