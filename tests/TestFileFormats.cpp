@@ -174,7 +174,7 @@ private slots:
             SavedGameStatus status;
         } const changes[] = {{201, "  2  ", Ok},         {3, "\"3, as written\"", Ok},
                              {205, "32768", OutOfRange}, {210, "99999999999999999999", OutOfRange},
-                             {214, "1.5", NotANumber},   {5, "3,3", NotAField},
+                             {214, "1.5", NotANumber},   {1, "3,3", NotAField},
                              {34, "5", BadOwner},        {201, "", BadPlayers},
                              {202, "4", BadLevel},       {201, "3", BadLevel}};
         for (const Change& c : changes) {

@@ -158,15 +158,16 @@ private slots:
             QCOMPARE(tezzle::reachableNumbers(dice), independentlyMade(dice).first);
     }
 
-    // The plainest example: whole steps, fewest parentheses, then divisions and subtractions,
-    // then the dice in the order thrown; and only the parentheses the value needs.
+    // The plainest example: whole steps, fewest parentheses, no step below zero, then divisions
+    // and subtractions, then the dice in the order thrown; and only the parentheses needed.
     void examplesAreWrittenPlainly() {
         for (const auto& [dice, n, text] : {std::tuple{Dice{6, 4, 3, 1}, 14, "6 + 4 + 3 + 1"},
                                             {Dice{6, 4, 3, 1}, 72, "6 * 4 * 3 * 1"},
                                             {Dice{1, 3, 4, 6}, 14, "1 + 3 + 4 + 6"},
                                             {Dice{3, 3, 2, 1}, 18, "3 * 3 * 2 * 1"},
                                             {Dice{2, 3, 4, 6}, 26, "2 * 4 + 3 * 6"},
-                                            {Dice{1, 1, 6, 5}, 8, "6 / (1 + 1) + 5"}})
+                                            {Dice{1, 1, 6, 5}, 8, "6 / (1 + 1) + 5"},
+                                            {Dice{6, 4, 1, 1}, 15, "(6 - 1) * (4 - 1)"}})
             QCOMPARE(tezzle::workedExamples(dice)[n], std::string(text));
     }
 
