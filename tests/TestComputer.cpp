@@ -54,6 +54,7 @@ private slots:
             fixed.u = draws[i];
             QCOMPARE(randomChoice(all, fixed), picks[i]);
         }
+        QCOMPARE(randomChoice(NumberSet::of({0}), random), 0); // nothing to pick: no endless draw
     }
 
     // Opening a saved game, or the change of turn, throws for the computer at once, and a second
