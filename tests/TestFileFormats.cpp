@@ -467,6 +467,7 @@ private slots:
         row("no file", "-", 0, "P900");
         row("a score in letters", "A,1\nB,many\n", 1, "A");
         row("the largest score, then one too large", "A,32767\nB,32768\n", 1, "A");
+        row("a score past any number", "A,1\nB,99999999999999999999\n", 1, "A");
         row("an open quote", "A,1\n\"B,2\n\"C\",3\n", 1, "A");
         row("cut in a name", "A,1\n\"B", 1, "A");
         row("text after a quote", "\"A\"x,1\n", 0, "P900");

@@ -67,9 +67,11 @@ private slots:
         check();
         QVERIFY2(checker.violations() == 0, checker.firstViolation().c_str());
         board[40] = 0;
+        board[100] = 1; // the last hexagon too
         checker.checkBoardNextTime();
         checker.check();
         QVERIFY(checker.firstViolation().find("hexagon 40") != std::string::npos);
+        QCOMPARE(checker.violations(), 2);
     }
 };
 
