@@ -88,7 +88,8 @@ private slots:
                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-        qputenv("ALSOFT_DRIVERS", "pulse"); // never the machine's own sound card
+        qputenv("SDL_AUDIODRIVER", "pulseaudio"); // never the machine's own sound card
+        qputenv("ALSOFT_DRIVERS", "pulse");
     }
 
     void cleanupTestCase() {
