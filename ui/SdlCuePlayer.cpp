@@ -10,6 +10,7 @@
 #include <dlfcn.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -44,9 +45,9 @@ void quietLibraries() {
     }
 }
 
-// The device is opened, and given up when idle, on the player's own thread: opening one takes
-// a round trip to the sound server, and the window's thread only hands over the cue. SDL's own
-// thread plays the samples, from mix().
+// SDL's own thread takes the cue wanted at its next buffer and plays it, from mix(): nothing else
+// stands between the click and the sound. The device is opened, and given up when idle, on the
+// player's own thread, since opening one takes a round trip to the sound server.
 class SdlCuePlayer final : public CuePlayer {
 public:
     explicit SdlCuePlayer(const QStringList& files) {
@@ -66,9 +67,10 @@ public:
     }
 
     void play(Cue cue) override {
+        requested_.store(static_cast<int>(cue)); // one not yet started is cut off before it begins
         {
             const std::lock_guard lock(mutex_);
-            wanted_ = cue; // one not yet started is cut off before it begins
+            wanted_ = cue;
         }
         wake_.notify_one();
     }
@@ -158,17 +160,16 @@ private:
         // while cues are wanted, but not at every cue.
         if (device_ == 0 && (audio_ || Clock::now() - openedAt_ >= std::chrono::seconds(5)))
             open();
-        const auto index = static_cast<std::size_t>(cue);
-        if (device_ == 0 || index >= cues_.size())
+        if (device_ == 0) {
+            requested_.store(kNone); // not played later, out of its time
             return;
-        SDL_LockAudioDevice(device_);
-        playing_ = cues_[index].empty() ? nullptr : &cues_[index];
-        position_ = 0;
-        SDL_UnlockAudioDevice(device_);
+        }
         // A running device streams silence between cues; given up only half a minute after the
         // last, since opening it again makes the next cue late on a busy machine.
+        const auto index = static_cast<std::size_t>(cue);
+        const std::size_t length = index < cues_.size() ? cues_[index].size() : 0;
         const std::lock_guard lock(mutex_);
-        idleAt_ = Clock::now() + std::chrono::milliseconds(cues_[index].size() * 1000 / kCueRate) +
+        idleAt_ = Clock::now() + std::chrono::milliseconds(length * 1000 / kCueRate) +
                   std::chrono::seconds(30);
     }
 
@@ -176,8 +177,13 @@ private:
         static_cast<SdlCuePlayer*>(self)->mix(out, static_cast<std::size_t>(bytes));
     }
 
-    // On SDL's thread, with the device locked.
+    // On SDL's thread.
     void mix(Uint8* out, std::size_t bytes) {
+        if (const int cue = requested_.exchange(kNone); cue >= 0 && cue < kCueCount) {
+            const auto& samples = cues_[static_cast<std::size_t>(cue)];
+            playing_ = samples.empty() ? nullptr : &samples;
+            position_ = 0;
+        }
         std::size_t done = 0;
         if (playing_ != nullptr) {
             const std::size_t left = (playing_->size() - position_) * sizeof(std::int16_t);
@@ -200,9 +206,12 @@ private:
     Clock::time_point openedAt_; // of the last failed attempt
     bool told_ = false;          // that there is no sound: once a run
 
-    // Shared with SDL's thread, under the device's lock.
+    // SDL's thread's own while the device is open.
     const std::vector<std::int16_t>* playing_ = nullptr;
     std::size_t position_ = 0;
+
+    static constexpr int kNone = -1;
+    std::atomic<int> requested_{kNone}; // the cue to start, from the window's thread
 
     std::mutex mutex_; // guards what follows, shared with the window's thread
     std::condition_variable wake_;
