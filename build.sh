@@ -7,11 +7,11 @@ set -eu
 cd "$(dirname "$0")"
 
 # Qt and the fonts the windows are laid out in (Liberation Sans for Arial, Wine's Tahoma);
-# Qt SVG for the scalable icon; OpenAL for the sound cues; PulseAudio for the test that plays a
+# Qt SVG for the scalable icon; SDL 2 for the sound cues; PulseAudio for the test that plays a
 # cue through a real sound server; the desktop's validators and groff for the test of the
 # installed game; XCB's DAMAGE client for the start-up benchmark's first-paint probe; Qt's
 # translation tools for the catalogues, and Qt's own words in the players' languages.
-packages="cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libopenal-dev
+packages="cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsdl2-dev
 libbenchmark-dev fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio desktop-file-utils
 appstream groff-base libxcb-damage0-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 missing=""

@@ -5,13 +5,11 @@
 #include "ui/CuePlayer.h"
 #include "ui/CueWav.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -55,13 +53,6 @@ std::optional<std::size_t> find(const std::vector<double>& heard, const std::vec
     return std::nullopt;
 }
 
-// Real time in a real event loop: the audio back end feeds the server from its timers.
-void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 } // namespace
 
 class TestSound : public QObject {
@@ -88,7 +79,7 @@ private slots:
                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-        qputenv("ALSOFT_DRIVERS", "pulse"); // never the machine's own sound card
+        qputenv("SDL_AUDIODRIVER", "pulseaudio"); // never the machine's own sound card
     }
 
     void cleanupTestCase() {
@@ -109,11 +100,11 @@ private slots:
             recorder.setStandardOutputFile(runtime_.filePath("heard.raw"));
             recorder.start("cat", {runtime_.filePath("sink")});
             QVERIFY(recorder.waitForStarted());
-            wait(500);
+            QTest::qWait(500);
             cues.play(tezzle::Cue::OutOfTime);
-            wait(400);
+            QTest::qWait(400);
             cues.play(tezzle::Cue::TickBox); // 83 ms of sound: short cues are heard too
-            wait(1500);
+            QTest::qWait(1500);
             recorder.terminate();
             QVERIFY(recorder.waitForFinished(5000));
 

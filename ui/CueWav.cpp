@@ -1,5 +1,7 @@
 #include "CueWav.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fstream>
 #include <string_view>
@@ -32,42 +34,50 @@ bool isCueFormat(const unsigned char* p, std::uint32_t size) {
 
 } // namespace
 
+// Read in place: the file's bytes are never held beside its samples, so the sound module's memory
+// is the samples alone.
 std::optional<std::vector<std::int16_t>> readCueWav(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return std::nullopt;
-    std::vector<unsigned char> bytes;
-    bytes.reserve(64 * 1024);
-    char block[64 * 1024];
-    while (file.read(block, sizeof block) || file.gcount() > 0) {
-        bytes.insert(bytes.end(), block, block + file.gcount());
-        if (bytes.size() > kMaxFileBytes)
-            return std::nullopt;
-    }
-    if (bytes.size() < 12 || !isFourCc(bytes.data(), "RIFF") || !isFourCc(bytes.data() + 8, "WAVE"))
+    const auto fileSize = static_cast<std::uint64_t>(std::max<std::streamoff>(0, file.tellg()));
+    if (fileSize > kMaxFileBytes)
+        return std::nullopt;
+    file.seekg(0);
+    auto read = [&file](void* to, std::size_t count) {
+        return static_cast<bool>(
+            file.read(static_cast<char*>(to), static_cast<std::streamsize>(count)));
+    };
+    unsigned char riff[12];
+    if (!read(riff, sizeof riff) || !isFourCc(riff, "RIFF") || !isFourCc(riff + 8, "WAVE"))
         return std::nullopt;
 
     // The chunks in any order, each padded to an even length; the format comes before the data.
     bool format = false;
-    std::size_t at = 12;
-    while (at + 8 <= bytes.size()) {
-        const unsigned char* chunk = bytes.data() + at;
+    std::uint64_t at = 12;
+    unsigned char chunk[8];
+    while (at + 8 <= fileSize && read(chunk, sizeof chunk)) {
         const std::uint32_t size = read32(chunk + 4);
-        if (size > bytes.size() - at - 8)
+        if (size > fileSize - at - 8)
             return std::nullopt; // cut short
         if (isFourCc(chunk, "fmt ")) {
-            format = isCueFormat(chunk + 8, size);
+            unsigned char body[16];
+            format = size >= sizeof body && read(body, sizeof body) && isCueFormat(body, size);
             if (!format)
                 return std::nullopt;
         } else if (isFourCc(chunk, "data")) {
             if (!format || size % 2 != 0)
                 return std::nullopt;
             std::vector<std::int16_t> samples(size / 2);
-            for (std::size_t i = 0; i < samples.size(); ++i)
-                samples[i] = static_cast<std::int16_t>(read16(chunk + 8 + 2 * i));
+            if (!read(samples.data(), size))
+                return std::nullopt;
+            if constexpr (std::endian::native == std::endian::big)
+                for (std::int16_t& s : samples)
+                    s = static_cast<std::int16_t>(read16(reinterpret_cast<unsigned char*>(&s)));
             return samples;
         }
-        at += 8 + std::size_t{size} + (size & 1);
+        at += 8 + std::uint64_t{size} + (size & 1);
+        file.seekg(static_cast<std::streamoff>(at));
     }
     return std::nullopt;
 }
