@@ -1,11 +1,64 @@
 #include "DataFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
 
+#include <cstring>
+
 namespace tezzle::ui {
+
+namespace {
+
+quint32 little(const uchar* at, int bytes) {
+    quint32 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | at[i];
+    return value;
+}
+
+// The game's own BMP files, uncompressed 24 or 32 bits a pixel as the build writes them, read
+// in one piece: Qt's reader first looks through every image plugin's details on disk and then
+// reads line by line, the larger part of a board's start. Anything else is none, and Qt's
+// reader has it.
+QImage readOwnBmp(QFile& file) {
+    constexpr qint64 kHeaders = 14 + 40;
+    if (file.size() < kHeaders || file.size() > (qint64(1) << 28))
+        return {};
+    const QByteArray whole = file.readAll();
+    const qint64 size = whole.size();
+    const auto* bytes = reinterpret_cast<const uchar*>(whole.constData());
+    if (size < kHeaders)
+        return {};
+    const quint32 offset = little(bytes + 10, 4);
+    const auto width = static_cast<qint32>(little(bytes + 18, 4));
+    const auto rows = static_cast<qint32>(little(bytes + 22, 4));
+    const quint32 depth = little(bytes + 28, 2);
+    if (std::memcmp(bytes, "BM", 2) != 0 || little(bytes + 14, 4) < 40 ||
+        little(bytes + 26, 2) != 1 || (depth != 24 && depth != 32) || little(bytes + 30, 4) != 0 ||
+        width <= 0 || width > 16384 || rows == 0 || rows < -16384 || rows > 16384)
+        return {};
+    const int height = rows < 0 ? -rows : rows;
+    const qint64 stride = (qint64(width) * depth + 31) / 32 * 4;
+    if (offset < kHeaders || offset + stride * height > size)
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    const int step = static_cast<int>(depth / 8);
+    for (int y = 0; y < height; ++y) {
+        // Bottom row first unless the height says the rows run from the top.
+        const uchar* in = bytes + offset + stride * (rows < 0 ? y : height - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += step)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
+} // namespace
 
 DataFolder DataFolder::besideProgram() {
     // The kernel's link to the running program: known before the application object exists.
@@ -34,16 +87,27 @@ QPixmap DataFolder::picture(std::string_view name, qreal devicePixelRatio) const
     QPixmap pixmap;
     if (QPixmapCache::find(file, &pixmap))
         return pixmap;
-    // Read by the extension alone: asking every image plugin whether it can read a BMP would
-    // load them all, and their libraries, before the first window is up.
-    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    pixmap = QPixmap::fromImageReader(&reader);
+    pixmap = QPixmap::fromImage(readImage(file));
     if (pixmap.isNull())
         return {};
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(file, pixmap);
     return pixmap;
+}
+
+QImage DataFolder::readImage(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix();
+    if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0) {
+        QFile bmp(file);
+        if (bmp.open(QIODevice::ReadOnly))
+            if (QImage image = readOwnBmp(bmp); !image.isNull())
+                return image;
+    }
+    // Read by the extension alone: asking every image plugin whether it can read a BMP would
+    // load them all, and their libraries, before the first window is up.
+    QImageReader reader(file, suffix.toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace tezzle::ui

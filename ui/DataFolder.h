@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -24,6 +25,10 @@ public:
     // at twice the size ("name@2x.bmp") is there. A missing picture gives a null pixmap, which
     // the windows draw as an empty place.
     QPixmap picture(std::string_view name, qreal devicePixelRatio = 1.0) const;
+
+    // A picture file as the windows read it: null when missing or unreadable. Needs no
+    // application object.
+    static QImage readImage(const QString& file);
 
 private:
     QString root_;
