@@ -2,6 +2,7 @@
 
 #include "ActionScript.h"
 #include "FirstPaint.h"
+#include "FontWarmUp.h"
 #include "Options.h"
 #include "Program.h"
 
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    frontend::FontWarmUp fontWarmUp;
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv, words);
     QApplication& app = *application;
     words.install();
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    fontWarmUp.wait();
     ui::loadFonts();
     ui::installAccessibility();
     Settings settings;
