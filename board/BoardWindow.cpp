@@ -70,8 +70,7 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     if (options_.showWorking)
         ui::centreAt(*this, ui::kLargeWindow + QSize(0, kWorkingStripHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    background_ = services_.data.picture(
-        options_.colourMarks ? ui::kMarkedBoardPicture : "Images/tezzle3.bmp", devicePixelRatioF());
+    background_ = services_.data.picture(boardPicture(options_), devicePixelRatioF());
     buildBoard();
     buildControls();
     if (options_.colourMarks)

@@ -2,10 +2,12 @@
 
 #include "ActionScript.h"
 #include "FirstPaint.h"
-#include "FontWarmUp.h"
 #include "Options.h"
 #include "Program.h"
+#include "TitleWindow.h"
+#include "WarmUp.h"
 
+#include "board/BoardOptions.h"
 #include "ui/Accessibility.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
@@ -85,7 +87,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    frontend::FontWarmUp fontWarmUp;
+    // The plain board's picture for a game at once: the player's choices are read with the
+    // application object.
+    frontend::WarmUp warmUp(data, options.quickStart ? board::boardPicture({})
+                                                     : frontend::TitleWindow::kPicture);
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv, words);
     QApplication& app = *application;
     words.install();
@@ -98,7 +103,7 @@ int main(int argc, char** argv) {
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    fontWarmUp.wait();
+    warmUp.awaitFonts();
     ui::loadFonts();
     ui::installAccessibility();
     Settings settings;
@@ -122,6 +127,8 @@ int main(int argc, char** argv) {
 
     frontend::Program program(services, settings);
     QObject::connect(&program, &frontend::Program::quitRequested, &app, &QApplication::quit);
+    warmUp.keepPicture(data, program.firstPicture(options.quickStart.has_value()),
+                       app.devicePixelRatio());
     if (options.quickStart)
         program.quickStart(*options.quickStart);
     else

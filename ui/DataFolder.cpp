@@ -95,14 +95,24 @@ QPixmap DataFolder::picture(std::string_view name, qreal devicePixelRatio) const
     return pixmap;
 }
 
+void DataFolder::keep(std::string_view name, QImage image) const {
+    const QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    if (!pixmap.isNull())
+        QPixmapCache::insert(path(name), pixmap);
+}
+
+QImage DataFolder::readGameBmp(const QString& file) {
+    QFile bmp(file);
+    if (!file.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
+        !bmp.open(QIODevice::ReadOnly))
+        return {};
+    return readOwnBmp(bmp);
+}
+
 QImage DataFolder::readImage(const QString& file) {
+    if (QImage image = readGameBmp(file); !image.isNull())
+        return image;
     const QString suffix = QFileInfo(file).suffix();
-    if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0) {
-        QFile bmp(file);
-        if (bmp.open(QIODevice::ReadOnly))
-            if (QImage image = readOwnBmp(bmp); !image.isNull())
-                return image;
-    }
     // Read by the extension alone: asking every image plugin whether it can read a BMP would
     // load them all, and their libraries, before the first window is up.
     QImageReader reader(file, suffix.toLatin1());
