@@ -13,7 +13,8 @@ cd "$(dirname "$0")"
 # translation tools for the catalogues, and Qt's own words in the players' languages.
 packages="cmake g++ make pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsdl2-dev
 libbenchmark-dev fonts-liberation2 fonts-wine fonts-dejavu-core pulseaudio desktop-file-utils
-appstream groff-base libxcb-damage0-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+appstream groff-base libxcb-damage0-dev libfontconfig-dev qt6-tools-dev qt6-l10n-tools
+qt6-translations-l10n"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ui/Marks.h"
+
+#include <string_view>
+
 namespace tezzle::board {
 
 // How the board shows a game, as the player chose in the set-up window; the rules never see it.
@@ -8,5 +12,10 @@ struct BoardOptions {
     bool colourMarks = false; // players and zones told apart by marks as well as by colour
     friend bool operator==(const BoardOptions&, const BoardOptions&) = default;
 };
+
+// The board's picture as these options show it.
+inline std::string_view boardPicture(const BoardOptions& options) {
+    return options.colourMarks ? ui::kMarkedBoardPicture : "Images/tezzle3.bmp";
+}
 
 } // namespace tezzle::board

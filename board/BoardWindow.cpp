@@ -70,8 +70,7 @@ BoardWindow::BoardWindow(const ui::Services& services, const GameStart& start,
     if (options_.showWorking)
         ui::centreAt(*this, ui::kLargeWindow + QSize(0, kWorkingStripHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    background_ = services_.data.picture(
-        options_.colourMarks ? ui::kMarkedBoardPicture : "Images/tezzle3.bmp", devicePixelRatioF());
+    background_ = services_.data.picture(boardPicture(options_), devicePixelRatioF());
     buildBoard();
     buildControls();
     if (options_.colourMarks)
@@ -253,11 +252,25 @@ void BoardWindow::render() {
     controls_.throwDice->setTextColour(turn);
     for (ui::Button* button : turnButtons_)
         button->setTextColour(turn);
-    controls_.banner->setText(bannerText(s.banner));
-    controls_.banner->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
-    setAccessibleText(controls_.banner, controls_.banner->text());
-    controls_.logo->setText(logoText(s));
-    controls_.logo->setTextColour(ui::toQColor(logoColour(s)));
+    const Shown before = shown_.value_or(Shown{});
+    const bool first = !shown_;
+    shown_ = Shown{s.banner, s.bannerTint, s.logoDouble, s.logoLit,        {},
+                   false,    s.covered,    s.owners,     s.flashCounterAt, s.flashCounterShown};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PlayerPanel& panel = s.players[i];
+        shown_->panels[i] = {panel.shown, panel.score, panel.inPlay, panel.clock};
+    }
+    if (first || std::tie(before.banner, before.bannerTint) !=
+                     std::tie(shown_->banner, shown_->bannerTint)) {
+        controls_.banner->setText(bannerText(s.banner));
+        controls_.banner->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
+        setAccessibleText(controls_.banner, controls_.banner->text());
+    }
+    if (first ||
+        std::pair(before.logoDouble, before.logoLit) != std::pair(s.logoDouble, s.logoLit)) {
+        controls_.logo->setText(logoText(s));
+        controls_.logo->setTextColour(ui::toQColor(logoColour(s)));
+    }
 
     for (int i = 0; i < 4; ++i) {
         const DieBox& box = s.diceBoxes[static_cast<std::size_t>(i)];
@@ -281,8 +294,12 @@ void BoardWindow::render() {
     controls_.typedNumber->setText(!hint_.isEmpty() ? hint_
                                    : typing         ? tr("Your number: %1").arg(typed_)
                                                     : QString());
-    renderPlayers(s);
-    renderBoard(s);
+    shown_->clocksShown = s.clockRowShown && !typing;
+    if (first || before.panels != shown_->panels || before.clocksShown != shown_->clocksShown)
+        renderPlayers(s);
+    if (first || std::tie(before.covered, before.owners, before.flashAt, before.flashShown) !=
+                     std::tie(shown_->covered, shown_->owners, shown_->flashAt, shown_->flashShown))
+        renderBoard(s);
     chainMarks_->render(s.joiningChain);
     if (working_)
         working_->render(s);
@@ -333,11 +350,19 @@ void BoardWindow::renderBoard(const GameState& s) {
 
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(event->rect(), ui::toQColor(colours::kBoardBackground));
     // Between ratios 1 and 2 the board made at twice the size is drawn smaller, smoothly.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!background_.isNull())
-        p.drawPixmap(0, 0, background_);
+    const QColor around = ui::toQColor(colours::kBoardBackground);
+    const QRect picture(QPoint(0, 0), background_.deviceIndependentSize().toSize());
+    // A rectangle at a time: through the whole region, which the boxes on the board cut into
+    // pieces, Qt blends the picture pixel by pixel on helper threads instead of copying it.
+    for (const QRect& r : event->region()) {
+        p.setClipRect(r);
+        if (!picture.contains(r))
+            p.fillRect(r, around);
+        if (!background_.isNull())
+            p.drawPixmap(0, 0, background_);
+    }
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event) {

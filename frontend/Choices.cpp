@@ -1,12 +1,21 @@
 #include "Choices.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace tezzle::frontend {
 
 namespace {
+
+// Only what the time box itself lets a player type: up to four of "-.0123456789". Checked by
+// hand: a regular expression would bring its library and compiler into every start.
+bool typable(const QString& seconds) {
+    return seconds.size() <= 4 && std::all_of(seconds.begin(), seconds.end(), [](QChar c) {
+               return c == u'-' || c == u'.' || (c >= u'0' && c <= u'9');
+           });
+}
 
 bool flag(const QSettings& kept, const char* key, bool usual) {
     const QString value = kept.value(QLatin1String(key)).toString();
@@ -25,10 +34,8 @@ Choices loadChoices(const QString& path) {
     c.timersOn = flag(kept, "timersOn", usual.timersOn);
     c.showWorking = flag(kept, "showWorking", usual.showWorking);
     c.colourMarks = flag(kept, "colourMarks", usual.colourMarks);
-    // Only what the time box itself lets a player type.
-    static const QRegularExpression typable(QStringLiteral("^[-.0-9]{0,4}$"));
     const QString seconds = kept.value(QStringLiteral("seconds"), usual.seconds).toString();
-    c.seconds = typable.match(seconds).hasMatch() ? seconds : usual.seconds;
+    c.seconds = typable(seconds) ? seconds : usual.seconds;
     bool ok = false;
     const int level = kept.value(QStringLiteral("computerLevel")).toInt(&ok);
     c.computerLevel = ok && level >= 1 && level <= 3 ? level : usual.computerLevel;

@@ -60,6 +60,12 @@ void Program::quickStart(const QuickStart& start) {
     openBoard(start);
 }
 
+std::string_view Program::firstPicture(bool quickStart) const {
+    return quickStart ? board::boardPicture({.showWorking = choices_.showWorking,
+                                             .colourMarks = choices_.colourMarks})
+                      : TitleWindow::kPicture;
+}
+
 void Program::click() {
     if (settings_.soundOn == 1)
         services_.cues.play(Cue::Click);

@@ -30,6 +30,8 @@ public:
 
     void start();                             // the title window
     void quickStart(const QuickStart& start); // a game at once
+    // The picture the first window shows, for a start or a game at once, as things stand.
+    std::string_view firstPicture(bool quickStart) const;
 
     TitleWindow* titleWindow() const { return title_; }
     SetupWindow* setupWindow() const { return setup_; }

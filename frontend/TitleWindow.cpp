@@ -78,7 +78,7 @@ TitleWindow::TitleWindow(const ui::Services& services, QWidget* parent)
     picture->setObjectName(QStringLiteral("titlePicture"));
     picture->setAccessibleName(tr("Tezzle! title picture"));
     picture->setGeometry(kPictureArea);
-    picture->setPixmap(services.data.picture("Images/tezzlemd.bmp", devicePixelRatioF()));
+    picture->setPixmap(services.data.picture(kPicture, devicePixelRatioF()));
     const TitleControls built = ui::buildAll(this, kControls, "TitleWindow");
     message_ = built.message;
     message_->hide();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "files/AdjacencyFile.h"
 #include "files/SavedGameFile.h"
 #include "ui/Services.h"
@@ -24,6 +26,8 @@ public:
     // before; a table that cannot be read in full is told to the player, and then only "Exit"
     // works.
     explicit TitleWindow(const ui::Services& services, QWidget* parent = nullptr);
+
+    static constexpr std::string_view kPicture = "Images/tezzlemd.bmp";
 
     void setCancel(); // after a game left with Exit
     void showMessage(const QString& message);

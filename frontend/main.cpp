@@ -4,7 +4,10 @@
 #include "FirstPaint.h"
 #include "Options.h"
 #include "Program.h"
+#include "TitleWindow.h"
+#include "WarmUp.h"
 
+#include "board/BoardOptions.h"
 #include "ui/Accessibility.h"
 #include "ui/CuePlayer.h"
 #include "ui/Fonts.h"
@@ -84,6 +87,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The plain board's picture for a game at once: the player's choices are read with the
+    // application object.
+    frontend::WarmUp warmUp(data, options.quickStart ? board::boardPicture({})
+                                                     : frontend::TitleWindow::kPicture);
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv, words);
     QApplication& app = *application;
     words.install();
@@ -96,6 +103,7 @@ int main(int argc, char** argv) {
     // The player leaves by the windows' Exit buttons, never by closing the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    warmUp.awaitFonts();
     ui::loadFonts();
     ui::installAccessibility();
     Settings settings;
@@ -119,6 +127,8 @@ int main(int argc, char** argv) {
 
     frontend::Program program(services, settings);
     QObject::connect(&program, &frontend::Program::quitRequested, &app, &QApplication::quit);
+    warmUp.keepPicture(data, program.firstPicture(options.quickStart.has_value()),
+                       app.devicePixelRatio());
     if (options.quickStart)
         program.quickStart(*options.quickStart);
     else

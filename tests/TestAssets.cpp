@@ -7,6 +7,7 @@
 #include "core/Geometry.h"
 #include "core/Tables.h"
 #include "ui/CueFiles.h"
+#include "ui/DataFolder.h"
 #include "ui/Players.h"
 #include "ui/Zones.h"
 
@@ -132,6 +133,10 @@ private slots:
             QCOMPARE(reader.format(), QByteArray(path.endsWith(".jpg") ? "jpeg" : "bmp"));
             at[scale] = reader.read().convertToFormat(QImage::Format_RGB32);
             QVERIFY2(at[scale].size() == scale * size, qPrintable(reader.errorString()));
+            // The game's own reader sees every pixel as Qt's does (the scale it sets apart).
+            QImage own = ui::DataFolder::readImage(kData + atScale(path, scale));
+            own.setDevicePixelRatio(at[scale].devicePixelRatio());
+            QCOMPARE(own.convertToFormat(QImage::Format_RGB32), at[scale]);
         }
         // The same drawing, finer: halved, it is the 1x picture up to anti-aliasing, hinting
         // and JPEG noise, and it fits it best where it stands, not a pixel to any side.
