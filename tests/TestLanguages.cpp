@@ -115,11 +115,15 @@ void gameOfFour(TestProgram& t, Program& p, tezzle::help::Help&, const Check& ch
         banner->setText(tezzle::board::bannerText(b));
         check(board);
     }
+    // Back to the game's own banner, which the board sets only when it changes; the logo's word.
+    banner->setText(tezzle::board::bannerText(p.boardWindow()->game().state().banner));
     GameState doubled;
     doubled.logoDouble = true;
-    find<tezzle::ui::TextBox>(board, "logoLabel")->setText(tezzle::board::logoText(doubled));
+    auto* logo = find<tezzle::ui::TextBox>(board, "logoLabel");
+    logo->setText(tezzle::board::logoText(doubled));
     QTest::keyClick(&board, Qt::Key_5); // before the throw
     check(board);
+    logo->setText(tezzle::board::logoText(p.boardWindow()->game().state()));
     QTest::keyClick(&board, Qt::Key_Escape);
     t.random.throws.push_back(diceMaking(97, false));
     click("boardWindow", "throwDiceButton");
