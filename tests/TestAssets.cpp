@@ -147,6 +147,33 @@ private slots:
             QVERIFY2(here < meanDifference(at[1], halved, shift), "fits better a pixel aside");
     }
 
+    // A picture whose file was changed by hand reads as Qt reads it, or not at all.
+    void anOddPictureReadsAsQtReadsIt_data() {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("put"); // over the bytes from there on; none: cut there
+        QTest::newRow("run-length compressed") << 30 << QByteArray(1, 1);
+        QTest::newRow("rows top down") << 22 << QByteArray("\xE0\xFF\xFF\xFF"); // height -32
+        QTest::newRow("8 bits a pixel") << 28 << QByteArray(1, 8);
+        QTest::newRow("cut in the header") << 20 << QByteArray();
+    }
+
+    void anOddPictureReadsAsQtReadsIt() {
+        QFETCH(int, at);
+        QFETCH(QByteArray, put);
+        QFile file(kData + "counters/blbl1.bmp");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        QVERIFY(bytes.mid(18, 8) == QByteArray::fromHex("2000000020000000")); // 32 x 32
+        put.isEmpty() ? bytes.truncate(at) : void(bytes.replace(at, put.size(), put));
+        const QString odd = QDir(QDir::tempPath()).filePath("tezzle-odd.bmp");
+        QFile out(odd);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        out.close();
+        QCOMPARE(ui::DataFolder::readImage(odd).convertToFormat(QImage::Format_RGB32),
+                 QImageReader(odd, "bmp").read().convertToFormat(QImage::Format_RGB32));
+        QFile::remove(odd);
+    }
+
     void countersLieOnTheirHexagons_data() {
         QTest::addColumn<int>("scale");
         QTest::newRow("1x") << 1;
