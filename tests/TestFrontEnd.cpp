@@ -154,6 +154,14 @@ private slots:
         const auto kept = tezzle::frontend::loadChoices(t.services.choicesPath);
         QVERIFY(kept.timersOn && kept.playSound == sound);
         QCOMPARE(kept.computerLevel, computerLevel ? computerLevel : 3);
+        if (players == 2) { // and ticked when the one-player window opens again
+            click("boardWindow", "exitButton");
+            click("titleWindow", "okButton");
+            click("setupWindow", "playerCountButton1");
+            QVERIFY(control<QAbstractButton>("onePlayerWindow",
+                                             QString("levelOption%1").arg(computerLevel))
+                        ->isChecked());
+        }
     }
 
     void keptChoices_data() {
