@@ -252,22 +252,16 @@ void BoardWindow::render() {
     controls_.throwDice->setTextColour(turn);
     for (ui::Button* button : turnButtons_)
         button->setTextColour(turn);
-    const Shown before = shown_.value_or(Shown{});
-    const bool first = !shown_;
-    shown_ = Shown{s.banner, s.bannerTint, s.logoDouble, s.logoLit,        {},
-                   false,    s.covered,    s.owners,     s.flashCounterAt, s.flashCounterShown};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const PlayerPanel& panel = s.players[i];
-        shown_->panels[i] = {panel.shown, panel.score, panel.inPlay, panel.clock};
-    }
-    if (first || std::tie(before.banner, before.bannerTint) !=
-                     std::tie(shown_->banner, shown_->bannerTint)) {
+    // What the last frame drew: a frame of the rolling dice sets only what has changed.
+    const GameState* before = drawn_ ? &*drawn_ : nullptr;
+    if (!before ||
+        std::tie(before->banner, before->bannerTint) != std::tie(s.banner, s.bannerTint)) {
         controls_.banner->setText(bannerText(s.banner));
         controls_.banner->setTextColour(ui::toQColor(bannerColour(s.bannerTint)));
         setAccessibleText(controls_.banner, controls_.banner->text());
     }
-    if (first ||
-        std::pair(before.logoDouble, before.logoLit) != std::pair(s.logoDouble, s.logoLit)) {
+    if (!before ||
+        std::pair(before->logoDouble, before->logoLit) != std::pair(s.logoDouble, s.logoLit)) {
         controls_.logo->setText(logoText(s));
         controls_.logo->setTextColour(ui::toQColor(logoColour(s)));
     }
@@ -294,19 +288,21 @@ void BoardWindow::render() {
     controls_.typedNumber->setText(!hint_.isEmpty() ? hint_
                                    : typing         ? tr("Your number: %1").arg(typed_)
                                                     : QString());
-    shown_->clocksShown = s.clockRowShown && !typing;
-    if (first || before.panels != shown_->panels || before.clocksShown != shown_->clocksShown)
-        renderPlayers(s);
-    if (first || std::tie(before.covered, before.owners, before.flashAt, before.flashShown) !=
-                     std::tie(shown_->covered, shown_->owners, shown_->flashAt, shown_->flashShown))
+    const bool clocksShown = s.clockRowShown && !typing;
+    if (!before || before->players != s.players || clocksShown != clocksDrawn_)
+        renderPlayers(s, clocksShown);
+    if (!before || std::tie(before->covered, before->owners, before->flashCounterAt,
+                            before->flashCounterShown) !=
+                       std::tie(s.covered, s.owners, s.flashCounterAt, s.flashCounterShown))
         renderBoard(s);
+    drawn_ = s;
+    clocksDrawn_ = clocksShown;
     chainMarks_->render(s.joiningChain);
     if (working_)
         working_->render(s);
 }
 
-void BoardWindow::renderPlayers(const GameState& s) {
-    const bool clocksShown = s.clockRowShown && typed_.isEmpty() && hint_.isEmpty();
+void BoardWindow::renderPlayers(const GameState& s, bool clocksShown) {
     for (int i = 0; i < 4; ++i) {
         const PlayerPanel& panel = s.players[static_cast<std::size_t>(i)];
         const QString player = names_[i]->text();

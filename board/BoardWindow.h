@@ -79,7 +79,7 @@ private:
     void carryOutEvents();
     void render();
     void renderBoard(const GameState& s);
-    void renderPlayers(const GameState& s);
+    void renderPlayers(const GameState& s, bool clocksShown);
     void buildControls();
     void buildBoard();
     bool typingKey(const QKeyEvent& key);
@@ -113,22 +113,8 @@ private:
     std::array<ui::Picture*, 101> counters_{};                         // 1 to 100
     std::array<std::int8_t, 101> counterShown_{}; // the player whose counter each one holds
     std::string flashShown_;
-    // What the banner, the logo, the players' panels and the board last showed: a frame of the
-    // rolling dice leaves them alone instead of setting each of them again.
-    struct Shown {
-        Banner banner;
-        Tint bannerTint;
-        bool logoDouble = false;
-        bool logoLit = false;
-        std::array<std::tuple<bool, std::optional<std::int16_t>, bool, std::int16_t>, 4> panels{};
-        bool clocksShown = false;
-        NumberSet covered;
-        std::array<std::int8_t, 101> owners{};
-        int flashAt = 0;
-        bool flashShown = false;
-        friend bool operator==(const Shown&, const Shown&) = default;
-    };
-    std::optional<Shown> shown_;
+    std::optional<GameState> drawn_; // the state the last frame drew
+    bool clocksDrawn_ = false;
     double label100Width_ = 0; // twips
     ChainMarks* chainMarks_ = nullptr;
     std::unique_ptr<WorkingLine> working_; // only when the player asked for the working

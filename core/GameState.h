@@ -65,6 +65,7 @@ struct PlayerPanel {
     std::optional<std::int16_t> score; // the score box's number; empty until a first move
     bool inPlay = true;                // the score box is enabled: the player still has time
     std::int16_t clock = kDesignClock; // seconds remaining, as the clock shows them
+    friend bool operator==(const PlayerPanel&, const PlayerPanel&) = default;
 };
 
 enum class Ending : std::uint8_t { None, Path, Time };
