@@ -9,20 +9,19 @@ namespace tezzle::frontend {
 
 namespace {
 
-// Only what the time box itself lets a player type: up to four of "-.0123456789". Checked by
-// hand: a regular expression would bring its library and compiler into every start.
-bool typable(const QString& seconds) {
-    return seconds.size() <= 4 && std::all_of(seconds.begin(), seconds.end(), [](QChar c) {
-               return c == u'-' || c == u'.' || (c >= u'0' && c <= u'9');
-           });
-}
-
 bool flag(const QSettings& kept, const char* key, bool usual) {
     const QString value = kept.value(QLatin1String(key)).toString();
     return value == QLatin1String("true") ? true : value == QLatin1String("false") ? false : usual;
 }
 
 } // namespace
+
+// Checked by hand: a regular expression would bring its library and compiler into every start.
+bool typableSeconds(const QString& seconds) {
+    return seconds.size() <= kSecondsLength &&
+           std::all_of(seconds.begin(), seconds.end(),
+                       [](QChar c) { return c == u'-' || c == u'.' || (c >= u'0' && c <= u'9'); });
+}
 
 Choices loadChoices(const QString& path) {
     const Choices usual;
@@ -35,7 +34,7 @@ Choices loadChoices(const QString& path) {
     c.showWorking = flag(kept, "showWorking", usual.showWorking);
     c.colourMarks = flag(kept, "colourMarks", usual.colourMarks);
     const QString seconds = kept.value(QStringLiteral("seconds"), usual.seconds).toString();
-    c.seconds = typable(seconds) ? seconds : usual.seconds;
+    c.seconds = typableSeconds(seconds) ? seconds : usual.seconds;
     bool ok = false;
     const int level = kept.value(QStringLiteral("computerLevel")).toInt(&ok);
     c.computerLevel = ok && level >= 1 && level <= 3 ? level : usual.computerLevel;

@@ -15,6 +15,11 @@ struct Choices {
     friend bool operator==(const Choices&, const Choices&) = default;
 };
 
+// What the time box lets a player type, and so all a kept time may be: up to four of
+// "-.0123456789".
+inline constexpr int kSecondsLength = 4;
+bool typableSeconds(const QString& seconds);
+
 // Reads the choices kept at `path` (Qt's settings, as INI); the usual choices for a file that is
 // missing, damaged or unreadable, and for each value that is missing or out of its range.
 Choices loadChoices(const QString& path);

@@ -9,13 +9,22 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include <array>
 
 namespace tezzle::frontend {
 
 namespace {
+
+// The same rule the kept choices are read by.
+class SecondsValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override {
+        return typableSeconds(text) ? Acceptable : Invalid;
+    }
+};
 
 using ui::Kind;
 constexpr Rgb kYellow = colours::kYellow;
@@ -155,11 +164,10 @@ SetupWindow::SetupWindow(const ui::Services& services, const Choices& shown, QWi
     timeAllowed_->setGeometry(48, 224 + kMoreChoices, 65, 27);
     timeAllowed_->setFont(ui::font({ui::Face::Tahoma, 16, true}));
     timeAllowed_->setAlignment(Qt::AlignCenter);
-    timeAllowed_->setMaxLength(4);
+    timeAllowed_->setMaxLength(kSecondsLength);
     timeAllowed_->setStyleSheet(QStringLiteral("QLineEdit { color: yellow; background: black; }"));
     // Every edit, typed, pasted or dropped, keeps only what a number can be written with.
-    timeAllowed_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-.0-9]*")), this));
+    timeAllowed_->setValidator(new SecondsValidator(this));
     connect(timeAllowed_, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     connect(timeAllowed_, &QLineEdit::textChanged, this, [this] { emit choicesChanged(chosen()); });
     showTimeBox(shown.timersOn);
