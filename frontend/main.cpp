@@ -91,6 +91,11 @@ int main(int argc, char** argv) {
     // application object.
     frontend::WarmUp warmUp(data, options.quickStart ? board::boardPicture({})
                                                      : frontend::TitleWindow::kPicture);
+    // On X, Qt's shared-memory copy makes each repaint of a place wait for the server to finish
+    // the last one (a round trip and two thread wake-ups per frame of a rolling die); the few
+    // kilobytes a frame changes cost less sent through the socket.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     const std::unique_ptr<QApplication> application = DisplayGuard::open(argc, argv, words);
     QApplication& app = *application;
     words.install();

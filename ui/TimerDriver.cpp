@@ -1,5 +1,6 @@
 #include "TimerDriver.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -59,6 +60,8 @@ void TimerDriver::renderNow(Millis now) {
     lastRender_ = now;
     if (model_.render)
         model_.render();
+    // Painted in this wake-up rather than on a second pass through the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 std::optional<Millis> TimerDriver::nextWakeAt() const {
