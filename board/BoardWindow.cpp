@@ -146,6 +146,9 @@ void BoardWindow::buildControls() {
         const QPoint at = kDicePlaces[static_cast<std::size_t>(i)];
         dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
                            kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
+        dice_[i]->keepPictures(2 * kDieFaces + 1); // in two players' colours, and blank
+        for (int face = 0; face <= kDieFaces; ++face)
+            dieNames_[i][face] = dieName(i, face);
         const QString player = playerName(i);
         const bool computer = i == 1 && game_.computerLevel() > 0; // the computer plays Red
         names_[i] = makeBox(this, QStringLiteral("playerNameLabel%1").arg(i),
@@ -276,7 +279,8 @@ void BoardWindow::render() {
             markedDice_[i] = std::pair(box.tint, box.enabled);
             showMarkedDie(*dice_[i], dieColour(box.tint), box.enabled);
         }
-        setAccessibleText(dice_[i], tr("die %1 %2").arg(i + 1).arg(dice_[i]->text()).trimmed());
+        setAccessibleText(dice_[i], box.face >= 0 && box.face <= kDieFaces ? dieNames_[i][box.face]
+                                                                           : dieName(i, box.face));
     }
     if (std::pair(s.turnCounter, s.throwDiceEnabled) != hintTurn_)
         hint_.clear(); // the moment it answered is over: a move, a throw, the next turn
@@ -300,6 +304,13 @@ void BoardWindow::render() {
     chainMarks_->render(s.joiningChain);
     if (working_)
         working_->render(s);
+}
+
+QString BoardWindow::dieName(int die, int face) const {
+    return tr("die %1 %2")
+        .arg(die + 1)
+        .arg(face == 0 ? QString() : QString::number(face))
+        .trimmed();
 }
 
 void BoardWindow::renderPlayers(const GameState& s, bool clocksShown) {

@@ -79,6 +79,7 @@ private:
     void carryOutEvents();
     void render();
     void renderBoard(const GameState& s);
+    QString dieName(int die, int face) const; // what a screen reader says of it
     void renderPlayers(const GameState& s, bool clocksShown);
     void buildControls();
     void buildBoard();
@@ -104,6 +105,9 @@ private:
     std::array<ui::Button*, 3> turnButtons_{}; // Exit, New Game, Cheat Chart
     ui::Picture* flashCounter_ = nullptr;
     std::array<ui::TextBox*, 4> dice_{};
+    // What a screen reader says of each die at each face, made once: a rolling die changes face
+    // at every frame.
+    std::array<std::array<QString, kDieFaces + 1>, 4> dieNames_{};
     std::array<ui::TextBox*, 4> names_{};
     std::array<ui::TextBox*, 4> scores_{};
     std::array<ui::TextBox*, 4> clocks_{};

@@ -28,7 +28,7 @@ void rollUnsettledDice(Timers& timers, std::array<DieBox, 4>& boxes, int shown,
     timers.setInterval(TimerRole::DiceRoll, 5);
     for (std::size_t i = static_cast<std::size_t>(shown); i < boxes.size(); ++i) {
         boxes[i].enabled = true;
-        boxes[i].face = drawBelow(random, Draw::RollingFace, 6) + 1;
+        boxes[i].face = drawBelow(random, Draw::RollingFace, kDieFaces) + 1;
     }
     if (shown >= 4)
         timers.stop(TimerRole::DiceRoll);

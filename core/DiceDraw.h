@@ -16,7 +16,7 @@ inline void drawThrow(Dice& dice, RandomSource& random) {
     for (int& die : dice) {
         const int repeats = drawBelow(random, Draw::DieRepeats, 100);
         for (int k = 0; k < repeats; ++k)
-            die = drawBelow(random, Draw::DieFace, 6) + 1;
+            die = drawBelow(random, Draw::DieFace, kDieFaces) + 1;
         if (die == 0)
             die = 1;
     }

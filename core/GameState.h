@@ -52,6 +52,8 @@ struct Banner {
     friend constexpr bool operator==(const Banner&, const Banner&) = default;
 };
 
+inline constexpr int kDieFaces = 6;
+
 // One die box: its caption (0 = empty), whether it is enabled, whose colour its background is.
 struct DieBox {
     int face = 0;
