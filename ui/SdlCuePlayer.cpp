@@ -82,8 +82,10 @@ private:
     void run() {
         for (std::size_t i = 0; i < paths_.size() && i < cues_.size(); ++i)
             cues_[i] = readCueWav(paths_[i]).value_or(std::vector<std::int16_t>{});
-        open();
+        open(); // before the first cue, so that it is not late
         std::unique_lock lock(mutex_);
+        if (device_ != 0 && !wanted_)
+            idleAt_ = Clock::now() + kKeptOpen; // and given up, as after a cue, if none comes
         while (!quit_) {
             if (!wanted_ && idleAt_ && Clock::now() >= *idleAt_) {
                 idleAt_.reset();
@@ -165,13 +167,10 @@ private:
             requested_.store(kNone); // not played later, out of its time
             return;
         }
-        // A running device streams silence between cues; given up only half a minute after the
-        // last, since opening it again makes the next cue late on a busy machine.
         const auto index = static_cast<std::size_t>(cue);
         const std::size_t length = index < cues_.size() ? cues_[index].size() : 0;
         const std::lock_guard lock(mutex_);
-        idleAt_ = Clock::now() + std::chrono::milliseconds(length * 1000 / kCueRate) +
-                  std::chrono::seconds(30);
+        idleAt_ = Clock::now() + std::chrono::milliseconds(length * 1000 / kCueRate) + kKeptOpen;
     }
 
     static void SDLCALL fill(void* self, Uint8* out, int bytes) {
@@ -210,6 +209,10 @@ private:
     // SDL's thread's own while the device is open.
     const std::vector<std::int16_t>* playing_ = nullptr;
     std::size_t position_ = 0;
+
+    // A running device streams silence between cues; given up only half a minute after the last,
+    // since opening it again makes the next cue late on a busy machine.
+    static constexpr std::chrono::seconds kKeptOpen{30};
 
     static constexpr int kNone = -1;
     std::atomic<int> requested_{kNone}; // the cue to start, from the window's thread
