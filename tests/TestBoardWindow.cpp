@@ -191,10 +191,20 @@ private slots:
         auto turn = [&](const Dice& dice, int n, Millis think) {
             p.random.throws.push_back(dice);
             b.click("throwDiceButton");
+            const Millis thrown = p.clock.now_;
+            std::vector<Millis> wakes;
+            p.afterWake = [&] { wakes.push_back(p.clock.now_ - thrown); };
             QCOMPARE(b.mismatches(), QStringList());
             b.run(1300); // rolling
             QCOMPARE(b.mismatches(), QStringList());
-            b.run(950 + think);
+            b.run(950);
+            p.afterWake = nullptr;
+            // Each die settles on its beat; the rolling faces in between are drawn at most 30
+            // times a second.
+            for (const Millis beat : {1500, 1750, 2000, 2250})
+                QCOMPARE(std::ranges::count(wakes, beat), 1);
+            QVERIFY(wakes.size() <= 4 + (2250 - 1200) / 33);
+            b.run(think);
             QCOMPARE(b.mismatches(), QStringList());
             if (n != 0)
                 b.click(QString("numberLabel%1").arg(n));

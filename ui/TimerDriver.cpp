@@ -72,9 +72,10 @@ std::optional<Millis> TimerDriver::nextWakeAt() const {
     if (const std::optional<Millis> next = model_.nextTickIn(kAllTimers)) {
         const std::optional<Millis> event = model_.nextTickIn(kAllTimers & ~kDrawingOnlyTimers);
         const Millis eventAt = event ? lastSync_ + *event : INT64_MAX;
-        // A tick that only changes the picture waits for the next frame, or for a tick that
-        // may do more, when that comes within the frame after.
-        const Millis drawAt = std::max(lastSync_ + *next, nextFrame);
+        // A tick that only changes the picture waits for the next frame it may be drawn in, or
+        // for a tick that may do more, when that comes within the frame after.
+        const Millis drawAt =
+            std::max({lastSync_ + *next, nextFrame, lastRender_ + kDrawingOnlyFrame});
         const Millis wake = eventAt <= drawAt + frame_ ? eventAt : drawAt;
         at = at ? std::min(*at, wake) : wake;
     }
