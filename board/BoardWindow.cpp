@@ -146,7 +146,6 @@ void BoardWindow::buildControls() {
         const QPoint at = kDicePlaces[static_cast<std::size_t>(i)];
         dice_[i] = makeBox(this, QStringLiteral("dieBox%1").arg(i), {at, QSize(kDieSize, kDieSize)},
                            kDieFont, colours::kBlue, colours::kBlack, Qt::AlignCenter);
-        dice_[i]->keepPictures(2 * kDieFaces + 1); // in two players' colours, and blank
         for (int face = 0; face <= kDieFaces; ++face)
             dieNames_[i][face] = dieName(i, face);
         const QString player = playerName(i);

@@ -28,7 +28,6 @@ DiceDemoPanel::DiceDemoPanel(QWidget& page, const ui::Services& services, Dice& 
         auto* die = new ui::TextBox(look, &page);
         die->setObjectName(QStringLiteral("demoDieBox%1").arg(i));
         die->setGeometry({kDemoDicePlaces[i], QSize(kDemoDieSize, kDemoDieSize)});
-        die->keepPictures(2 * kDieFaces + 1); // in two players' colours, and blank
         dice_[i] = die;
     }
     render();

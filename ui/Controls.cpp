@@ -5,8 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace tezzle::ui {
 
 namespace {
@@ -55,13 +53,13 @@ void TextBox::setTextColour(const QColor& colour) {
     if (colour == look_.text)
         return;
     look_.text = colour;
-    changed();
+    update();
 }
 
 void TextBox::setBackground(const QColor& colour) {
     if (look_.background == colour)
         return;
-    look_.background = colour; // part of what a kept picture is kept by
+    look_.background = colour;
     update();
 }
 
@@ -69,7 +67,7 @@ void TextBox::setGreyedColour(const QColor& colour) {
     if (greyed_ == colour)
         return;
     greyed_ = colour;
-    changed();
+    update();
 }
 
 void TextBox::setTextFont(const QFont& font) {
@@ -77,17 +75,7 @@ void TextBox::setTextFont(const QFont& font) {
         return;
     look_.font = font;
     fitToText();
-    changed();
-}
-
-void TextBox::changed() {
-    pictures_.clear();
     update();
-}
-
-void TextBox::keepPictures(int count) {
-    keep_ = count;
-    pictures_.clear();
 }
 
 void TextBox::setSizeToText(SizeToText mode) {
@@ -109,7 +97,8 @@ void TextBox::fitToText() {
     setGeometry(r);
 }
 
-void TextBox::paintBox(QPainter& p) const {
+void TextBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
     if (!isEnabled() && greyed_.isValid()) {
         Look greyed = look_;
         greyed.text = greyed_;
@@ -117,41 +106,6 @@ void TextBox::paintBox(QPainter& p) const {
         return;
     }
     paintLook(p, rect(), look_, text_, isEnabled(), false);
-}
-
-const QImage& TextBox::picture() {
-    const qreal ratio = devicePixelRatioF();
-    if (!pictures_.empty() && pictures_.front().image.devicePixelRatio() != ratio)
-        pictures_.clear(); // moved to a screen of another density
-    const QRgb background = look_.background->rgb();
-    const auto kept = std::find_if(pictures_.begin(), pictures_.end(), [&](const Kept& k) {
-        return k.text == text_ && k.enabled == isEnabled() && k.background == background;
-    });
-    if (kept != pictures_.end()) {
-        std::rotate(kept, kept + 1, pictures_.end());
-        return pictures_.back().image;
-    }
-    if (static_cast<int>(pictures_.size()) >= keep_)
-        pictures_.erase(pictures_.begin());
-    // Opaque, as the window it is copied to, so the text is drawn exactly as it would be there.
-    QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    QPainter p(&image);
-    paintBox(p);
-    return pictures_.emplace_back(Kept{text_, background, isEnabled(), std::move(image)}).image;
-}
-
-void TextBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (keep_ > 0 && look_.background && look_.background->alpha() == 255)
-        p.drawImage(0, 0, picture());
-    else
-        paintBox(p);
-}
-
-void TextBox::resizeEvent(QResizeEvent* event) {
-    pictures_.clear();
-    QWidget::resizeEvent(event);
 }
 
 Button::Button(const Look& look, QWidget* parent)

@@ -8,10 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <QImage>
-
 #include <optional>
-#include <vector>
 
 class QPainter;
 
@@ -51,36 +48,19 @@ public:
     void setSizeToText(SizeToText mode);
     void setTextFont(const QFont& font); // a long message may need a smaller one
 
-    // A box in its own colour whose text changes many times a second (a rolling die) keeps the
-    // pictures of the last `count` texts it showed (with their background and state) instead of
-    // laying its text out again at every frame.
-    void keepPictures(int count);
-
     const QString& text() const { return text_; }
     const Look& look() const { return look_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fitToText();
-    void paintBox(QPainter& p) const;
-    const QImage& picture();
-    void changed(); // the look changed: repaint, and the kept pictures are out of date
 
     Look look_;
     QColor greyed_; // invalid: the common grey
     QString text_;
     SizeToText sizeToText_ = SizeToText::Off;
-    struct Kept {
-        QString text;
-        QRgb background;
-        bool enabled;
-        QImage image;
-    };
-    int keep_ = 0;
-    std::vector<Kept> pictures_; // the most recent last
 };
 
 // The label that acts as a button: a box with centred bold text, acting on a left-button release
