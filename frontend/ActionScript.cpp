@@ -104,17 +104,22 @@ void ActionScript::run(const QString& command, const QString& name) {
 }
 
 bool ActionScript::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Paint || !watched->isWidgetType())
-        return false;
-    auto* window = static_cast<QWidget*>(watched)->window();
+    if (event->type() == QEvent::Paint && watched->isWidgetType())
+        report(static_cast<QWidget*>(watched)->window());
+    return false;
+}
+
+void ActionScript::report(QWidget* window) {
     int shown = -1;
     int* last = nullptr;
     const char* which = nullptr;
     if (auto* board = qobject_cast<board::BoardWindow*>(window)) {
+        follow(board->driver(), window);
         shown = board->game().state().diceShown;
         last = &boardShown_;
         which = "board";
     } else if (auto* demo = window->findChild<help::DiceDemoPanel*>()) {
+        follow(demo->driver(), window);
         shown = demo->demo().diceShown();
         last = &demoShown_;
         which = "demo";
@@ -124,7 +129,15 @@ bool ActionScript::eventFilter(QObject* watched, QEvent* event) {
         std::printf("shown %.6f %s %d\n", monotonicSeconds(), which, shown);
         std::fflush(stdout);
     }
-    return false;
+}
+
+void ActionScript::follow(ui::TimerDriver& driver, QWidget* window) {
+    if (followed_.contains(&driver))
+        return;
+    followed_.insert(&driver);
+    connect(&driver, &QObject::destroyed, this, [this, d = &driver] { followed_.remove(d); });
+    // The driver lives inside the window, so the window outlives the connection.
+    connect(&driver, &ui::TimerDriver::rendered, this, [this, window] { report(window); });
 }
 
 } // namespace tezzle::frontend

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/CuePlayer.h"
+#include "ui/TimerDriver.h"
 
 #include <QObject>
+#include <QSet>
 #include <QSocketNotifier>
 
 #include <memory>
@@ -18,7 +20,9 @@ namespace tezzle::frontend {
 // and prints on its standard output, each with the monotonic clock's seconds:
 //   did <t> click <name>  the moment a click was made ("missing <name>" when there is none)
 //   cue <t> <file>        the game asked for a sound cue
-//   shown <t> <w> <n>     the board or a rules page painted, n dice settled (n changed)
+//   shown <t> <w> <n>     the board or a rules page drew a frame with n dice settled (n
+//                         changed); a die settling on the face it last rolled paints nothing,
+//                         so the frame is told by the window's time driver, not by a paint
 // Only input and reports: the program plays exactly as it does without it.
 class ActionScript final : public QObject, public ui::CuePlayer {
 public:
@@ -33,6 +37,8 @@ protected:
 private:
     explicit ActionScript(ui::CuePlayer& cues);
     void readCommands();
+    void report(QWidget* window);
+    void follow(ui::TimerDriver& driver, QWidget* window);
     void run(const QString& command, const QString& name);
 
     ui::CuePlayer& cues_;
@@ -40,6 +46,7 @@ private:
     std::string pending_;
     int boardShown_ = -1;
     int demoShown_ = -1;
+    QSet<const ui::TimerDriver*> followed_;
 };
 
 } // namespace tezzle::frontend

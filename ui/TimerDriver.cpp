@@ -62,6 +62,7 @@ void TimerDriver::renderNow(Millis now) {
         model_.render();
     // Painted in this wake-up rather than on a second pass through the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    emit rendered();
 }
 
 std::optional<Millis> TimerDriver::nextWakeAt() const {

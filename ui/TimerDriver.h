@@ -79,6 +79,9 @@ public:
     // The shortest time between two renders: one frame of the primary screen.
     Millis frameInterval() const { return frame_; }
 
+signals:
+    void rendered(); // a frame drawn, or found to change nothing on screen
+
 private:
     void renderNow(Millis now);
 
