@@ -5,6 +5,7 @@
 #include "files/AdjacencyFile.h"
 #include "files/HighScores.h"
 #include "files/SavedGameFile.h"
+#include "files/SmallFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -544,6 +545,26 @@ private slots:
         // The committed file is the formatter's own output (`-t update-connarray` writes it).
         if (QByteArray(QTest::currentDataTag()) == "as shipped")
             QCOMPARE(text, QByteArray::fromStdString(tezzle::formatConnArray(grid)));
+    }
+
+    // A file that holds more than its size says (one that grew after it was opened, or one the
+    // kernel writes, sized 0) is read to its end, up to the limit.
+    void aFileLongerThanItsSize_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("within the limit") << 64 * 1024 << true;
+        QTest::newRow("beyond the limit") << 100 << false;
+    }
+
+    void aFileLongerThanItsSize() {
+        QFETCH(int, limit);
+        QFETCH(bool, whole);
+        const tezzle::SmallFile file = tezzle::readSmallFile("/proc/self/status", limit);
+        using enum tezzle::SmallFile::Status;
+        QCOMPARE(file.status, whole ? Read : TooLarge);
+        QCOMPARE(file.text.find("\nnonvoluntary_ctxt_switches:") != std::string::npos,
+                 whole); // last
+        QCOMPARE(file.text.ends_with('\n'), whole);
     }
 };
 
