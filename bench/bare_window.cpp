@@ -1,8 +1,8 @@
-// The yardstick of bench/startup: a bare Qt window, which reports its first paint the way the
-// game does. With a size and a picture (bare-window 800x600 picture.bmp) it shows that picture
-// in a window of that size, as the game's windows show theirs; without, one label. A fourth
-// argument is a line of text written over the picture: what any window with words in it loads
-// (fontconfig, FreeType, HarfBuzz, Qt's font database), which a picture alone never touches.
+// The yardstick of bench/startup and bench/play-under-load: a bare Qt window, which reports its
+// first paint the way the game does. With a size and a picture (bare-window 800x600 picture.bmp)
+// it shows that picture in a window of that size, as the game's windows show theirs; without, one
+// label. A fourth argument is a line of text written over the picture: what any window with words
+// in it loads (fontconfig, FreeType, HarfBuzz, Qt's font database), which a picture never touches.
 
 #include "frontend/FirstPaint.h"
 
